@@ -1,0 +1,57 @@
+// Recognising structure text, PDB and MDL files by their first lines.
+#include "io/sniff.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "io/mdl.h"
+#include "io/pdb.h"
+#include "io/xyz.h"
+#include "io/zeilen.h"
+
+namespace {
+
+enum class Format { xyz, pdb, mdl, unbekannt };
+
+bool zaehlzeile(const char* zeile) {
+  int atome, bindungen;
+  const char* s;
+  return std::isdigit(static_cast<unsigned char>(zeile[0])) && (s = ganzzahl_lesen(zeile, &atome)) &&
+         ganzzahl_lesen(s, &bindungen) && atome > 0 && bindungen >= 0;
+}
+
+Format format_erkennen(char (*zeilen)[ZEILENLAENGE]) {
+  if (zaehlzeile(zeilen[0])) return Format::xyz;
+  if (std::strncmp(zeilen[0], "molek", 5) == 0 || std::strncmp(zeilen[1], "molek", 5) == 0)
+    return Format::xyz;
+  if (std::strncmp(zeilen[0], "ATOM", 4) == 0) return Format::pdb;
+  if (std::strncmp(zeilen[1] + std::strspn(zeilen[1], " "), "Marvin", 6) == 0) return Format::mdl;
+  return Format::unbekannt;
+}
+
+}  // namespace
+
+bool unbek_einlesen(FILE* fp) {
+  char zeilen[4][ZEILENLAENGE] = {};
+  for (auto& zeile : zeilen) getline(fp, zeile, ZEILENLAENGE);
+  std::puts("versuche unbekanntes Format zu lesen:");
+  for (int i = 0; i < 4; i++) std::printf("zeile%d=\"%s\"\n", i + 1, zeilen[i]);
+  Format format = format_erkennen(zeilen);
+  if (format == Format::unbekannt) return false;
+  std::rewind(fp);
+  if (format == Format::mdl) return mdl_einlesen(fp);
+  if (format == Format::pdb)
+    pdb_einlesen(fp);
+  else
+    xyzeinlesen(fp);
+  return true;
+}
+
+bool unbek_einlesen(const char* name) {
+  FILE* fp = std::fopen(name, "r");
+  if (!fp) return false;
+  bool gelesen = unbek_einlesen(fp);
+  std::fclose(fp);
+  return gelesen;
+}

@@ -1,0 +1,86 @@
+// Start-up: the command line "quil [-Flags] [Quellname1] [Quellname2] [Quellname3]".
+#include "io/start.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "io/sniff.h"
+#include "io/xyz.h"
+#include "io/zeilen.h"
+
+char argflag[128];
+char filename0[1024] = "Alanin.xyz";
+const char versionstext[] = "Version 0.8";
+
+namespace {
+
+constexpr int NAMENSLAENGE = 80;
+
+void anwendung_zeigen() {
+  std::printf("quil %s\n", versionstext);
+  std::puts("Anwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]");
+  std::puts("  Flags: u=unbekanntes Format suchen");
+  std::exit(0);
+}
+
+// Reads a structure text file; false when it does not open.
+bool xyzdatei_einlesen(const char* name) {
+  FILE* fp = std::fopen(name, "r");
+  if (!fp) return false;
+  xyzeinlesen(fp);
+  std::fclose(fp);
+  return true;
+}
+
+void quelle_einlesen(const char* name, bool formatsuche) {
+  if (formatsuche) {
+    if (unbek_einlesen(name))
+      std::printf("%s eingelesen\n", name);
+    else
+      std::printf("Fileformat von \"%s\" nicht erkannt\n", name);
+  } else if (xyzdatei_einlesen(name)) {
+    std::printf("%s eingelesen\n", name);
+  } else {
+    std::printf("konnte \"%s\" nicht oeffnen\n", name);
+  }
+}
+
+// Copies a file name into its buffer; a name that does not fit is refused: false.
+bool namen_merken(char* ziel, const char* name) {
+  if (std::strlen(name) < NAMENSLAENGE) {
+    std::strcpy(ziel, name);
+    return true;
+  }
+  std::printf("Dateiname zu lang (hoechstens %d Zeichen): \"%s\"\n", NAMENSLAENGE - 1, name);
+  return false;
+}
+
+}  // namespace
+
+void setargflags(const char* s) {
+  for (; *s; s++) {
+    char c = *s >= 'a' && *s <= 'z' ? static_cast<char>(*s - 32) : *s;
+    argflag[c & 0x7f] = 1;
+  }
+}
+
+void kommandozeile_ausfuehren(int argc, char** argv) {
+  char quellname[3][NAMENSLAENGE] = {"", "", ""};
+  bool gemerkt[3] = {false, false, false};
+  int j = 0;
+  for (int i = 1; i < argc; i++) {
+    if (argv[i][0] == '-' || argv[i][0] == '?')
+      setargflags(argv[i]);
+    else if (++j <= 3)
+      gemerkt[j - 1] = namen_merken(quellname[j - 1], argv[i]);
+  }
+  if (argflag['?'] || j > 3) anwendung_zeigen();
+  if (j == 0 || quellname[0][0] == '\0') {
+    if (!xyzdatei_einlesen(filename0)) std::printf("kann \"%s\" nicht oeffnen.\n", filename0);
+    return;
+  }
+  quelle_einlesen(quellname[0], argflag['U'] || index(quellname[0], ".xyz") < 0);
+  for (int k = 1; k < j && k < 3; k++)
+    if (gemerkt[k]) quelle_einlesen(quellname[k], false);
+}

@@ -1,0 +1,212 @@
+// The structure text format: reader, placement of further molecules, and the writers.
+#include "io/xyz.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstring>
+
+#include "io/pdb.h"
+#include "io/zeilen.h"
+#include "model/tabellen.h"
+
+namespace {
+
+bool beginnt_mit(const char* s, const char* anfang) {
+  return std::strncmp(s, anfang, std::strlen(anfang)) == 0;
+}
+
+enum class Kopf { zaehlzeile, pdb, dateiende };
+
+// Reads the header up to the first count line, which is left in zeile.
+Kopf kopf_lesen(FILE* fp, char* zeile, int* molekuele) {
+  while (naechste_zeile(fp, zeile)) {
+    const char* s = zeile + std::strspn(zeile, " ");
+    if (std::isdigit(static_cast<unsigned char>(*s))) return Kopf::zaehlzeile;
+    if (beginnt_mit(s, "ATOM")) return Kopf::pdb;
+    if (beginnt_mit(s, "mol")) {
+      myscanf(s + 3, molekuele);
+      if (*molekuele < 1) {
+        std::printf("Fehler in xyz-Datei: \"%s\"\n", zeile);
+        *molekuele = 1;
+      }
+    }
+  }
+  return Kopf::dateiende;
+}
+
+// Checks the counts against the limits of the tables; prints why a block cannot be taken.
+bool platz_fuer(int atome, int bindungen) {
+  if (atome < 1) {
+    std::puts("Fehler in xyzeinlesen(): keine Atome");
+    return false;
+  }
+  if (atome > MAX_ATOME - anz_atome) {
+    std::printf("zu viele Atome, auf %d begrenzt\n", MAX_ATOME);
+    return false;
+  }
+  if (bindungen > MAX_BONDS - anz_bonds) {
+    std::printf("zu viele Bindungen, auf %d begrenzt\n", MAX_BONDS);
+    return false;
+  }
+  if (anz_molek == MAX_MOLEKUELE) {
+    std::printf("zu viele Molekuele, auf %d begrenzt\n", MAX_MOLEKUELE);
+    return false;
+  }
+  return true;
+}
+
+void atomzeile_lesen(Molekuel& m, const char* zeile) {
+  char name[ZEILENLAENGE] = "";
+  double x = 0, y = 0, z = 0;
+  const char* s = wort_lesen(zeile, name, sizeof name);
+  if (!(s && (s = zahl_lesen(s, &x)) && (s = zahl_lesen(s, &y)) && zahl_lesen(s, &z)))
+    std::printf("Fehler: zeile=\"%s\"\n", zeile);
+  if (std::strlen(name) > 2) std::printf("Fehlerhaftes Atom: \"%s\"\n", name);
+  Vektor3d v(x, y, -z);
+  m.addatom(name, v);
+}
+
+// A bond line: two atom numbers counted from the block's first atom and an optional order.
+void bindungszeile_lesen(Molekuel& m, const char* zeile) {
+  int a, b;
+  float ordnung = 0;
+  const char* s = ganzzahl_lesen(zeile, &a);
+  if (!s || !(s = ganzzahl_lesen(s, &b))) {
+    std::printf("Fehler: zeile=\"%s\"\n", zeile);
+    return;
+  }
+  if (a < 0 || a >= m.natoms || b < 0 || b >= m.natoms) {
+    std::printf("Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"%s\"\n", zeile);
+    return;
+  }
+  zahl_lesen(s, &ordnung);
+  m.addbond(m.ia + a, m.ia + b, ordnung);
+}
+
+double& komponente(Vektor3d& v, int k) { return k == 0 ? v.x : k == 1 ? v.y : v.z; }
+
+void grenzen(int von, int bis, Vektor3d& min, Vektor3d& max) {
+  min = max = atomliste[von].p;
+  for (int i = von + 1; i < bis; i++)
+    for (int k = 0; k < 3; k++) {
+      double w = komponente(atomliste[i].p, k);
+      if (w < komponente(min, k)) komponente(min, k) = w;
+      if (w > komponente(max, k)) komponente(max, k) = w;
+    }
+}
+
+// Moves the atoms from nrstart on beside everything loaded before them, 2.5 apart, along
+// the axis and direction of the smallest move; ties fall through to the move along -z.
+void platzieren(int nrstart) {
+  Vektor3d omin, omax, nmin, nmax;
+  grenzen(0, nrstart, omin, omax);
+  grenzen(nrstart, anz_atome, nmin, nmax);
+  const double g = 2.5;
+  double weg[6];
+  for (int k = 0; k < 3; k++) {
+    weg[k] = komponente(omax, k) - komponente(nmin, k) + g;
+    weg[k + 3] = komponente(nmax, k) - komponente(omin, k) + g;
+  }
+  int wahl = 5;
+  for (int i = 0; i < 5 && wahl == 5; i++) {
+    bool kleinster = true;
+    for (int j = 0; j < 6; j++)
+      if (j != i && !(weg[i] < weg[j])) kleinster = false;
+    if (kleinster) wahl = i;
+  }
+  Vektor3d schub;
+  komponente(schub, wahl % 3) = wahl < 3 ? weg[wahl] : -weg[wahl];
+  for (int i = nrstart; i < anz_atome; i++) atomliste[i].p += schub;
+}
+
+// Reads one molecule block whose count line is in zeile; false when reading must stop.
+bool block_lesen(FILE* fp, char* zeile) {
+  int atome = 0, bindungen = 0;
+  const char* s = ganzzahl_lesen(zeile, &atome);
+  if (s && !ganzzahl_lesen(s, &bindungen)) bindungen = 0;
+  if (bindungen < 0) {
+    std::printf("Fehler in xyz-Datei: \"%s\"\n", zeile);
+    bindungen = 0;
+  }
+  if (!platz_fuer(atome, bindungen)) return false;
+  int nr = anz_molek++;
+  Molekuel& m = molekuel[nr];
+  m.init(nr, atome, bindungen);
+  while (m.natoms < atome && naechste_zeile(fp, zeile)) atomzeile_lesen(m, zeile);
+  for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindungszeile_lesen(m, zeile);
+  m.rest_freigeben();
+  if (m.natoms == 0) anz_molek--;
+  if (nr > 0 && m.ia > 0 && m.natoms > 0) platzieren(m.ia);
+  return true;
+}
+
+void atomzeile_schreiben(FILE* fp, const Atomlist& a) {
+  std::fprintf(fp, " %-2.2s %12.6f %12.6f %12.6f\n", a.name, a.p.x, a.p.y, -a.p.z);
+}
+
+// A bond of molecule nr that it can write itself: both ends inside its run.
+bool eigene_bindung(const Molekuel& m, const Bondlist& b) {
+  auto innen = [&](int n) { return n >= m.ia && n < m.ia + m.natoms; };
+  return b.molekuelnr == m.nr && innen(b.n1) && innen(b.n2);
+}
+
+}  // namespace
+
+void xyzeinlesen(FILE* fp) {
+  char zeile[ZEILENLAENGE];
+  int molekuele = 1;
+  switch (kopf_lesen(fp, zeile, &molekuele)) {
+    case Kopf::pdb:
+      pdb_einlesen(fp, zeile);
+      return;
+    case Kopf::dateiende:
+      std::puts("Fehler in xyzeinlesen(): keine Atome");
+      return;
+    case Kopf::zaehlzeile:
+      break;
+  }
+  while (block_lesen(fp, zeile) && --molekuele > 0)
+    if (!naechste_zeile(fp, zeile)) zeile[0] = '\0';
+}
+
+void molekuel_xyzspeichern(int nr, FILE* fp, const char* name) {
+  const Molekuel& m = molekuel[nr];
+  int bindungen = 0;
+  for (int i = 0; i < anz_bonds; i++) {
+    const Bondlist& b = bondliste[i];
+    if (eigene_bindung(m, b))
+      bindungen++;
+    else if (b.molekuelnr == nr)
+      std::printf("Bindung %d-%d fuehrt aus Molekuel %d heraus, nicht gespeichert\n", b.n1, b.n2, nr);
+  }
+  std::fprintf(fp, "%d  %d\n", m.natoms, bindungen);
+  for (int i = 0; i < m.natoms; i++) atomzeile_schreiben(fp, atomliste[m.ia + i]);
+  for (int i = 0; i < anz_bonds; i++)
+    if (eigene_bindung(m, bondliste[i]))
+      fprintf_bindung(fp, bondliste[i].n1 - m.ia, bondliste[i].n2 - m.ia, bondliste[i].strong);
+  if (name) std::printf("Molekuel %d als \"%s\" gespeichert.\n", nr, name);
+}
+
+void alles_xyzspeichern(FILE* fp, const char* name, int flag) {
+  if (flag == -1) {
+    std::fprintf(fp, "%d  %d\n", anz_atome, anz_bonds);
+    for (int i = 0; i < anz_atome; i++) atomzeile_schreiben(fp, atomliste[i]);
+    for (int i = 0; i < anz_bonds; i++)
+      fprintf_bindung(fp, bondliste[i].n1, bondliste[i].n2, bondliste[i].strong);
+    std::printf("Alles als einziges Molekuel in \"%s\" gespeichert.\n", name);
+    return;
+  }
+  if (anz_molek > 1) std::fprintf(fp, "molekuele=%d  ;Anzahl Molekuele in dieser Datei\n", anz_molek);
+  for (int i = 0; i < anz_molek; i++) molekuel_xyzspeichern(i, fp, nullptr);
+  std::printf("Alle Molekuele in \"%s\" gespeichert.\n", name);
+}
+
+// Whole orders are written without decimals ("%.0f" prints what "%d" would, for any size).
+void fprintf_bindung(FILE* fp, int i1, int i2, float strong) {
+  if (strong == 1)
+    std::fprintf(fp, "%d %d\n", i1, i2);
+  else if (strong == std::trunc(strong))
+    std::fprintf(fp, "%d %d %.0f\n", i1, i2, strong);
+  else
+    std::fprintf(fp, "%d %d %.1f\n", i1, i2, strong);
+}

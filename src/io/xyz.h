@@ -1,0 +1,14 @@
+// The structure text format (".xyz"): count line, atom lines and bond lines per molecule,
+// with an optional "molekuele=" header; z is stored with the opposite sign.
+#pragma once
+
+#include <cstdio>
+
+// Reads every molecule block from fp into the tables; every molecule after the very first
+// is placed beside the atoms already loaded. Hands over to the PDB reader at an "ATOM" header.
+void xyzeinlesen(FILE* fp);
+// Writes molecule nr as one block; prints the saved message when name is not null.
+void molekuel_xyzspeichern(int nr, FILE* fp, const char* name);
+// flag -1: everything as one molecule; any other value: one block per molecule.
+void alles_xyzspeichern(FILE* fp, const char* name, int flag);
+void fprintf_bindung(FILE* fp, int i1, int i2, float strong);

@@ -1,0 +1,14 @@
+// The state of the view with its start values.
+#include "view/ansicht.h"
+
+int bildbreite = 1200, bildhoehe = 900;
+int bildposx = 30, bildposy = 10;
+int win0 = 0;
+double DX = 12.0 / 1200, DY = 9.0 / 900;
+Vektor3d eye(0, 0, 10), cent(0, 0, 0), up(0, 1, 0);
+int solidflag = 1;
+int ambientflag = 1;
+int cylinderflag = 1;
+double kugelskal = 1.0;
+int fadenkreuz = 0;
+std::atomic<int> exitflag{0};

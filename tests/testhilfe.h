@@ -1,0 +1,14 @@
+// Helpers for the tests: empty tables, reading text as a file, capturing standard output.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Puts the atom, bond and molecule tables and the selection back to their start state.
+void tabellen_leeren();
+// Hands text to a reader as an open file.
+void aus_text(const std::string& text, const std::function<void(FILE*)>& leser);
+// What f prints on standard output.
+std::string ausgabe_von(const std::function<void()>& f);
+// What a writer writes to a file, as text.
+std::string geschrieben(const std::function<void(FILE*)>& schreiber);
