@@ -17,6 +17,8 @@ namespace {
 
 constexpr int NAMENSLAENGE = 80;
 
+bool flagge(char c) { return argflag[c & 0x7f]; }
+
 void anwendung_zeigen() {
   std::printf("quil %s\n", versionstext);
   std::puts("Anwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]");
@@ -75,12 +77,12 @@ void kommandozeile_ausfuehren(int argc, char** argv) {
     else if (++j <= 3)
       gemerkt[j - 1] = namen_merken(quellname[j - 1], argv[i]);
   }
-  if (argflag['?'] || j > 3) anwendung_zeigen();
+  if (flagge('?') || j > 3) anwendung_zeigen();
   if (j == 0 || quellname[0][0] == '\0') {
     if (!xyzdatei_einlesen(filename0)) std::printf("kann \"%s\" nicht oeffnen.\n", filename0);
     return;
   }
-  quelle_einlesen(quellname[0], argflag['U'] || index(quellname[0], ".xyz") < 0);
+  quelle_einlesen(quellname[0], flagge('U') || index(quellname[0], ".xyz") < 0);
   for (int k = 1; k < j && k < 3; k++)
     if (gemerkt[k]) quelle_einlesen(quellname[k], false);
 }

@@ -102,12 +102,14 @@ TEST_F(Kommandozeile, ZuLangeNamenWerdenAbgelehnt) {
   EXPECT_EQ(quil(passt + ".xyz").ausgabe, "konnte \"" + passt + ".xyz\" nicht oeffnen\n");
 }
 
+int flagge(char c) { return argflag[static_cast<int>(c)]; }
+
 TEST(Flaggen, JedesZeichenZaehltGrossgeschrieben) {
   setargflags("-u?");
-  EXPECT_EQ(argflag['U'], 1);
-  EXPECT_EQ(argflag['?'], 1);
-  EXPECT_EQ(argflag['-'], 1);
-  EXPECT_EQ(argflag['u'], 0);
+  EXPECT_EQ(flagge('U'), 1);
+  EXPECT_EQ(flagge('?'), 1);
+  EXPECT_EQ(flagge('-'), 1);
+  EXPECT_EQ(flagge('u'), 0);
   setargflags("\xE4");
   EXPECT_EQ(argflag[0x64], 1);
 }
