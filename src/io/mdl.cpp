@@ -48,12 +48,11 @@ void bindung_lesen(Molekuel& m, const char* zeile) {
     std::printf("Fehler in mdl_einlesen: zeile=\"%s\"\n", zeile);
     return;
   }
-  int a = werte[0] - 1, b = werte[1] - 1;
-  if (a < 0 || a >= m.natoms || b < 0 || b >= m.natoms) {
+  if (werte[0] < 1 || werte[0] > m.natoms || werte[1] < 1 || werte[1] > m.natoms) {
     std::printf("Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"%s\"\n", zeile);
     return;
   }
-  m.addbond(m.ia + a, m.ia + b, static_cast<float>(werte[2]));
+  m.addbond(m.ia + werte[0] - 1, m.ia + werte[1] - 1, static_cast<float>(werte[2]));
 }
 
 }  // namespace

@@ -61,12 +61,13 @@ TEST_F(Mdl, GetrennteFelderUndFehlendeTypen) {
 
 TEST_F(Mdl, UnvollstaendigeZeilen) {
   std::string ausgabe;
-  EXPECT_TRUE(lesen("a\nb\n\n2 2\n1.0 2.0\n0 0 0 C\n1\n1 9 1\n", &ausgabe));
+  EXPECT_TRUE(lesen("a\nb\n\n2 3\n1.0 2.0\n0 0 0 C\n1\n1 9 1\n-2147483648 1\n", &ausgabe));
   EXPECT_EQ(ausgabe,
             "Fehler in mdl_einlesen: zeile=\"1.0 2.0\"\n"
             "Werte von Atom '' auf Default gesetzt\n"
             "Fehler in mdl_einlesen: zeile=\"1\"\n"
-            "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"1 9 1\"\n");
+            "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"1 9 1\"\n"
+            "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"-2147483648 1\"\n");
   EXPECT_EQ(anz_bonds, 0);
 }
 
