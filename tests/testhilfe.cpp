@@ -41,3 +41,9 @@ std::string geschrieben(const std::function<void(FILE*)>& schreiber) {
   std::free(puffer);
   return text;
 }
+
+void erwarte_nah(Vektor3d v, double x, double y, double z) {
+  EXPECT_NEAR(v.x, x, 1e-12);
+  EXPECT_NEAR(v.y, y, 1e-12);
+  EXPECT_NEAR(v.z, z, 1e-12);
+}

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "geometry/vektor.h"
+
 // Puts the atom, bond and molecule tables and the selection back to their start state.
 void tabellen_leeren();
 // Hands text to a reader as an open file.
@@ -12,3 +14,5 @@ void aus_text(const std::string& text, const std::function<void(FILE*)>& leser);
 std::string ausgabe_von(const std::function<void()>& f);
 // What a writer writes to a file, as text.
 std::string geschrieben(const std::function<void(FILE*)>& schreiber);
+// Expects v to equal (x, y, z) up to rounding.
+void erwarte_nah(Vektor3d v, double x, double y, double z);

@@ -2,14 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "geometry/quaternion.h"
+#include "testhilfe.h"
 
 namespace {
-
-void erwarte_nah(Vektor3d v, double x, double y, double z) {
-  EXPECT_NEAR(v.x, x, 1e-12);
-  EXPECT_NEAR(v.y, y, 1e-12);
-  EXPECT_NEAR(v.z, z, 1e-12);
-}
 
 TEST(Quaternion, PositiverWinkelDrehtXZuY) {
   Quaternion q;

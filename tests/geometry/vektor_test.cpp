@@ -2,14 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "geometry/vektor.h"
+#include "testhilfe.h"
 
 namespace {
-
-void erwarte_nah(Vektor3d v, double x, double y, double z) {
-  EXPECT_NEAR(v.x, x, 1e-12);
-  EXPECT_NEAR(v.y, y, 1e-12);
-  EXPECT_NEAR(v.z, z, 1e-12);
-}
 
 TEST(Vektor3d, RechnetKomponentenweise) {
   Vektor3d a(1, 2, 3), b(4, -5, 6);
