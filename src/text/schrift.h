@@ -7,7 +7,7 @@ struct Font {
   int bx, hy;                  // glyph size in font pixels
   int typ;                     // bit layout (1: rows from the top, MSB leftmost)
   int bytesprozeichen;
-  Font(const unsigned char* pfont_, int bx_, int hy_, int typ_, int bytesprozeichen_)
+  constexpr Font(const unsigned char* pfont_, int bx_, int hy_, int typ_, int bytesprozeichen_)
       : pfont(pfont_), bx(bx_), hy(hy_), typ(typ_), bytesprozeichen(bytesprozeichen_) {}
 };
 
@@ -18,9 +18,14 @@ extern double schrift_breite, schrift_hoehe;
 // Selects the font by name ("6x8", "9x12", "12x16"; null keeps it) and the cell size.
 double textsize(double bx, double hy, const char* font, int style);
 const char* umlaut(const char* txt);  // UTF-8 to ISO 8859-1, in one static buffer
+// Copies von into ziel (at most max - 1 characters and the terminator), writing the UTF-8
+// pairs of U+0080..U+00FF as one byte; every other byte passes unchanged.
 void utf8_to_isolatin1(char* ziel, const char* von, int max);
+// Pixel (column i, row j from the top) of the glyph at p, in the current font's layout.
 bool bitgesetzt(const unsigned char* p, int i, int j);
-const unsigned char* bitlesen(const unsigned char* pfont, int i, int j, int* maske, int bx, int hy, int typ);
+// The byte holding pixel (i, j) of a glyph of bx x hy pixels in layout typ; *maske gets its bit.
+const unsigned char* bitlesen(const unsigned char* pfont, int i, int j, int* maske, int bx, int hy,
+                              int typ);
 
 // Drawing (OpenGL, main thread only), in the current colour and 2-D projection.
 void schrift(double x0, double y0, const char* text, double winkel);
