@@ -1,0 +1,110 @@
+// Requesters: the modal dialog boxes with a text, up to three buttons and up to 20 input
+// fields, drawn over the scene. The blocking calls run on the menu thread only.
+#pragma once
+
+#include <atomic>
+
+constexpr int REQ_X = 12;  // character cell of the requester font at scale 1
+constexpr int REQ_Y = 16;
+constexpr int REQ_RAND = 4;
+constexpr int REQ_GADGETS = 20;
+constexpr int REQ_TEXTLAENGE = 4000;
+constexpr int REQ_KNOPFTEXT = 80;
+constexpr int REQ_FELDTEXT = 80;  // a field holds at most 79 characters
+
+extern char REQ_FONTSTRING[32];
+
+struct Rechteck {
+  int x1, y1, x2, y2;  // lower left, upper right; drawing coordinates, y upward
+};
+
+// The box of a requester of width br and height ho in the current window: 50 pixels from
+// the left and the top edge, or at the edge when it does not fit.
+Rechteck requester_box(int br, int ho);
+
+struct Knopf {
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  void set(int xa, int ya, int b, int h);
+  bool klick(int x, int y) const;  // strictly inside
+  void zeichnen(const char* text, bool markiert, int bf) const;
+};
+
+struct Gadget {
+  const char* fragetext = nullptr;
+  char eingabetext[REQ_FELDTEXT] = {};
+  void* pdata = nullptr;
+  int textmax = REQ_FELDTEXT;  // size of the caller's buffer behind pdata for a "%s" field
+  char cstr[16] = {};
+  bool umbruchflag = false;
+  int aktiv = 0;
+  int cursor = 0;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // input box
+  int x3 = 0, y3 = 0, x4 = 0, y4 = 0;  // label area above it
+
+  void set(int xa, int ya, int b, int h, int bf);
+  bool klick(int x, int y) const;  // strictly inside the input box
+  void key(unsigned char c);
+  void spezial(int c);
+  void save() const;
+  void zeichnen(int bf) const;
+};
+
+struct Requester {
+  std::atomic<bool> aktiv{false};
+  int typ = 0;  // 1 message with buttons, 2 input fields
+  char text[REQ_TEXTLAENGE] = {};
+  char jatext[REQ_KNOPFTEXT] = {};
+  char neintext[REQ_KNOPFTEXT] = {};
+  char canceltext[REQ_KNOPFTEXT] = {};
+  Gadget gadget[REQ_GADGETS];
+  int ng = 0;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Knopf knopf1, knopf2, knopf3;
+  int preselect = 0;  // button of the Return key, 0 none
+  int bigfont = 1;
+  std::atomic<int> antwort{0};  // -2 waiting; 1 button 1; 0 button 2; -1 button 3 or Escape
+
+  // Fills the texts, places the box and activates the requester; the buttons and fields
+  // are laid out before, with requester_box.
+  void set(int t, int br, int ho, const char* txt, const char* ja, const char* nein,
+           const char* canc, int pre);
+  void select(int a);  // 100: the Return key
+  void klick(int x, int y);
+  int fokus() const;  // field with the focus, -1 none
+  void fokus_setzen(int i);
+  int warten();  // menu thread: polls until answered
+  void reset();
+  void grosserfont(int n);
+
+  // Event methods, main thread, GLUT window coordinates; ignored while not active.
+  void key(unsigned char c, int x, int y);
+  void spezial(int c, int x, int y);
+  void mausknopf(int button, int state, int x, int y);
+  void mausmotion(int x, int y);
+  void mausmotionpassiv(int x, int y);
+
+  void zeichnen() const;
+};
+
+extern Requester requester1;
+
+// Blocking calls, menu thread only; on the main thread they are refused as Escape.
+int janeinrequester(const char* text, const char* jatext, const char* neintext);
+int janeinrequester3(const char* text, const char* jatext, const char* neintext,
+                     const char* canceltext);
+// n fields, each: label, display format, scan format ("\n" ends the row), address.
+// A "%s" field writes back up to 79 characters: its buffer needs 80.
+int requester_input(int n, ...);
+void myprints(const char* format, const char* text);
+void myprintd(const char* format, int n);
+int nachfilenamefragen(const char* fragetext, char* name, int max);
+
+int strlen_zeile(const char* s, int* nz);
+int enthaelt(const char* s, const char* t);
+void strncpy_nocrlf(char* to, const char* from, int max);
+bool myisprint(int c);
+// Copies the next drawn line of text (at most br characters, up to a line feed) into zeile,
+// which holds REQ_TEXTLAENGE characters; returns the rest of the text, or null after the last.
+const char* umbruch_zeile(const char* text, int br, char* zeile);
+void schrift_umbruch(int x0, int y0, const char* text, int br, int ho);
+void cursor_zeichnen(int x, int y, int bx, int hy);
