@@ -53,6 +53,8 @@ struct Molekuel {
   void addatom(const char* nam, Vektor3d& v);
   void addbond(int a, int b, float c);
   void schieben(Vektor3d v);  // moves every atom by -v
+  // Turns the molecule about the camera's centre the opposite way of a camera turn.
+  void drehen(int achse, int richtung);
   // Gives back the reserved slots that were not filled; only for the newest molecule.
   void rest_freigeben();
 };

@@ -12,3 +12,8 @@ int cylinderflag = 1;
 double kugelskal = 1.0;
 int fadenkreuz = 0;
 std::atomic<int> exitflag{0};
+Intvektor maus_pos;
+int maus_knopf = -1;
+bool maus_movflag = false;
+int edit_modus = 0;
+int aktives_molekuel = 0;

@@ -1,0 +1,5 @@
+// Commands about the program as a whole.
+#pragma once
+
+// "Exit": ends the menu thread and lets the next frame end the process with status 0.
+void m_quit(long id);

@@ -1,0 +1,136 @@
+// The window: set-up with its menu and callbacks, one frame, and the overlay projection.
+#include "view/grafik_gl.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include <mutex>
+
+#include "edit/programm.h"
+#include "model/tabellen.h"
+#include "text/schrift.h"
+#include "ui/menu.h"
+#include "ui/requester.h"
+#include "view/ansicht.h"
+#include "view/eingabe.h"
+#include "view/zeichnen_gl.h"
+
+namespace {
+
+void menu_eintragen() {
+  menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
+  menu.setmenu(1, "Exit", m_quit);
+}
+
+void licht_setzen() {
+  glEnable(GL_LIGHTING);
+  glEnable(GL_LIGHT0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  const GLfloat position[] = {6.0f, 4.5f, 10.0f, 1.0f};
+  const GLfloat hell[] = {0.25f, 0.25f, 0.25f, 1.0f}, dunkel[] = {0, 0, 0, 1};
+  glLightfv(GL_LIGHT0, GL_POSITION, position);
+  glLightfv(GL_LIGHT0, GL_AMBIENT, ambientflag ? hell : dunkel);
+  glEnable(GL_COLOR_MATERIAL);
+}
+
+void szene_zeichnen() {
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glPushMatrix();
+  glScalef(1, static_cast<float>(bildbreite) / bildhoehe, 1);
+  gluLookAt(eye.x, eye.y, eye.z, cent.x, cent.y, cent.z, up.x, up.y, up.z);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glEnable(GL_LINE_SMOOTH);
+  {
+    std::lock_guard<std::mutex> sperre(tabellen_sperre);
+    zeichne_molekuel();
+  }
+  if (fadenkreuz) zeichne_koordinatenkreuz();
+  glPopMatrix();
+}
+
+// Every input callback but the passive motion asks for a redraw; eingabe does that itself.
+void rueckrufe_anmelden() {
+  glutDisplayFunc(display);
+  glutKeyboardFunc(key);
+  glutMouseFunc(mausknopf);
+  glutMotionFunc(mausmotion);
+  glutPassiveMotionFunc(mausmotion2);
+  glutSpecialFunc(spezial);
+  glutReshapeFunc(reshape);
+}
+
+}  // namespace
+
+void neu_zeichnen() { glutPostRedisplay(); }
+
+void grafik_init(const char* titel) {
+  int breite = glutGet(GLUT_SCREEN_WIDTH), hoehe = glutGet(GLUT_SCREEN_HEIGHT);
+  if (breite > 2 * bildbreite && hoehe > 2 * bildhoehe) {
+    bildbreite *= 2;
+    bildhoehe *= 2;
+    bildposx *= 2;
+    bildposy *= 2;
+  }
+  if (breite > 2500) {
+    menu.grosserfont(2);
+    requester1.grosserfont(2);
+  }
+  glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA | GLUT_DEPTH);
+  glutInitWindowSize(bildbreite, bildhoehe);
+  glutInitWindowPosition(bildposx, bildposy);
+  win0 = glutCreateWindow(titel);
+  menu_eintragen();
+  glShadeModel(GL_SMOOTH);
+  glEnable(GL_DEPTH_TEST);
+  rueckrufe_anmelden();
+  glLineWidth(1);
+  formen_anlegen();
+}
+
+void display() {
+  if (exitflag) {
+    glutLeaveMainLoop();
+    return;
+  }
+  glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  licht_setzen();
+  menu_text_zeichnen();
+  szene_zeichnen();
+  glutSwapBuffers();
+}
+
+void reshape(int w, int h) {
+  glViewport(0, 0, w, h);
+  bildbreite = w;
+  bildhoehe = h;
+  DX = 12.0 / w;
+  DY = 9.0 / h;
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45, 1, 0.1, 200);
+  gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void menu_text_zeichnen() {
+  glMatrixMode(GL_PROJECTION);
+  glDisable(GL_LIGHTING);
+  glPushMatrix();
+  glLoadIdentity();
+  gluOrtho2D(0, bildbreite, 0, bildhoehe);
+  if (requester1.aktiv) requester1.zeichnen();
+  if (menu.aktiv) {
+    menu.zeichnen();
+  } else if (menu.anzahl > 0) {
+    menu.mtextsize();
+    glColor3f(0, 0, 0);
+    schrift(4, bildhoehe - 23 * menu.bigfont + 3, "Menuleiste", 0);
+  }
+  glEnable(GL_LIGHTING);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+}

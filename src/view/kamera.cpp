@@ -1,0 +1,74 @@
+// The camera: turns with quaternions about cent, zoom along the line of sight, shifts.
+#include "view/kamera.h"
+
+#include <mutex>
+
+#include "geometry/quaternion.h"
+#include "model/tabellen.h"
+#include "view/ansicht.h"
+
+namespace {
+
+const double grad = M_PI / 180;
+
+bool molekuel_modus() { return edit_modus == 1 && aktives_molekuel >= 0 && aktives_molekuel < anz_molek; }
+
+}  // namespace
+
+void kamera_reset() {
+  eye = Vektor3d(0, 0, 10);
+  cent = Vektor3d(0, 0, 0);
+  up = Vektor3d(0, 1, 0);
+}
+
+void kamera_drehen(int achse, int richtung) {
+  if (edit_modus == 1) {
+    if (!molekuel_modus()) return;
+    std::lock_guard<std::mutex> sperre(tabellen_sperre);
+    molekuel[aktives_molekuel].drehen(achse, richtung);
+    return;
+  }
+  Vektor3d p = eye - cent;
+  Quaternion q;
+  if (achse == 0) {
+    p = q.vektordrehen(p, vektorkreuzprodukt(p, up), -richtung * grad);
+    up = q.vektordrehen(up);
+  } else if (achse == 1) {
+    p = q.vektordrehen(p, up, richtung * grad);
+  } else if (achse == 2) {
+    up = q.vektordrehen(up, p, richtung * grad);
+  }
+  eye = cent + p;
+}
+
+void Molekuel::drehen(int achse, int richtung) {
+  Vektor3d sicht = eye - cent;
+  Quaternion q;
+  if (achse == 0)
+    q.drehung_definieren(vektorkreuzprodukt(sicht, up), richtung * grad);
+  else if (achse == 1)
+    q.drehung_definieren(up, -richtung * grad);
+  else
+    q.drehung_definieren(sicht, -richtung * grad);
+  for (int i = 0; i < natoms; i++) atom[i].p = cent + q.vektordrehen(atom[i].p - cent);
+}
+
+void kamera_zoomen(int knopf) {
+  Vektor3d d = eye - cent;
+  double l = abs(d);
+  if (knopf == 3 && l >= 1)
+    eye = cent + d * ((l - 0.5) / l);
+  else if (knopf == 4 && l < 100)
+    eye = cent + d * ((l + 0.5) / l);
+}
+
+void szene_schieben(Vektor3d k) {
+  if (edit_modus == 1) {
+    if (!molekuel_modus()) return;
+    std::lock_guard<std::mutex> sperre(tabellen_sperre);
+    molekuel[aktives_molekuel].schieben(k);
+    return;
+  }
+  eye += k;
+  cent += k;
+}
