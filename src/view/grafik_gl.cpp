@@ -51,6 +51,13 @@ void szene_zeichnen() {
   glPopMatrix();
 }
 
+// The exit command runs on the menu thread, which must not call GLUT: a timer on the main
+// thread makes sure a frame follows it, even when no input event comes.
+void auf_ende_pruefen(int) {
+  if (exitflag) glutPostRedisplay();
+  glutTimerFunc(100, auf_ende_pruefen, 0);
+}
+
 // Every input callback but the passive motion asks for a redraw; eingabe does that itself.
 void rueckrufe_anmelden() {
   glutDisplayFunc(display);
@@ -60,6 +67,7 @@ void rueckrufe_anmelden() {
   glutPassiveMotionFunc(mausmotion2);
   glutSpecialFunc(spezial);
   glutReshapeFunc(reshape);
+  glutTimerFunc(100, auf_ende_pruefen, 0);
 }
 
 }  // namespace
