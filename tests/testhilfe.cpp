@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "model/tabellen.h"
 
@@ -46,4 +48,13 @@ void erwarte_nah(Vektor3d v, double x, double y, double z) {
   EXPECT_NEAR(v.x, x, 1e-12);
   EXPECT_NEAR(v.y, y, 1e-12);
   EXPECT_NEAR(v.z, z, 1e-12);
+}
+
+bool warten_bis(const std::function<bool()>& f) {
+  auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!f()) {
+    if (std::chrono::steady_clock::now() > ende) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
 }

@@ -19,7 +19,7 @@ namespace {
 
 void menu_eintragen() {
   menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
-  menu.setmenu(1, "Exit", m_quit);
+  menu.setmenu(4, "Exit", nullptr, nullptr, "Ueber", m_quit, nullptr, nullptr, m_ueber);
 }
 
 void licht_setzen() {

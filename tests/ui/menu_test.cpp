@@ -5,7 +5,6 @@
 
 #include "testhilfe.h"
 #include "ui/requester.h"
-#include "uihilfe.h"
 
 namespace {
 

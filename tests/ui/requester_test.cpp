@@ -10,7 +10,6 @@
 
 #include "testhilfe.h"
 #include "ui/menu.h"
-#include "uihilfe.h"
 #include "view/ansicht.h"
 
 namespace {
