@@ -143,34 +143,36 @@ bool gleich(const unsigned char* a, const unsigned char* b) {
 }
 
 struct Vergleich {
-  double gleich, bedeckt;  // percent of the pixels
+  double genau, gleich, bedeckt;  // percent of the pixels
 };
 
-// The pixels in which both ways draw the same colour, and those that the molecules cover.
+// The pixels in which both ways draw exactly the same colour, the same colour (each channel
+// within 8), and those that the molecules cover.
 Vergleich bilder_vergleichen() {
   std::vector<unsigned char> a = bild_lesen(glu_zeichnen), b = bild_lesen(zeichne_molekuel);
   const unsigned char grau[3] = {128, 128, 128};
-  size_t n = a.size() / 3, gleiche = 0, bedeckte = 0;
+  size_t n = a.size() / 3, genaue = 0, gleiche = 0, bedeckte = 0;
   for (size_t i = 0; i < a.size(); i += 3) {
+    genaue += a[i] == b[i] && a[i + 1] == b[i + 1] && a[i + 2] == b[i + 2];
     gleiche += gleich(&a[i], &b[i]);
     bedeckte += !gleich(&b[i], grau);
   }
-  return {100.0 * gleiche / n, 100.0 * bedeckte / n};
+  return {100.0 * genaue / n, 100.0 * gleiche / n, 100.0 * bedeckte / n};
 }
 
 void zeile(const char* was, int bilder) {
   double glu = messen(glu_zeichnen, bilder);
   double listen = messen(zeichne_molekuel, bilder);
   Vergleich v = bilder_vergleichen();
-  std::printf("%-36s %6d %10.2f ms %10.2f ms %6.2f x %7.1f /s %7.2f %% %7.1f %%\n", was, bilder, glu, listen,
-              glu / listen, 1000 / listen, v.gleich, v.bedeckt);
+  std::printf("%-36s %6d %10.2f ms %10.2f ms %6.2f x %7.1f /s %7.2f %% %7.2f %% %7.1f %%\n", was, bilder, glu,
+              listen, glu / listen, 1000 / listen, v.genau, v.gleich, v.bedeckt);
 }
 
 void messungen() {
   std::printf("Renderer: %s, %s; Fenster %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION),
               bildbreite, bildhoehe);
-  std::printf("%-36s %6s %13s %13s %8s %10s %9s %9s\n", "Struktur", "Bilder", "GLU", "Listen", "Faktor",
-              "Listen", "gleich", "bedeckt");
+  std::printf("%-36s %6s %13s %13s %8s %10s %9s %9s %9s\n", "Struktur", "Bilder", "GLU", "quil", "Faktor",
+              "quil", "genau", "gleich", "bedeckt");
   gitter_anlegen();
   eye = Vektor3d(0, 0, 30);  // the whole lattice in sight
   zeile("Grenze: 1000 Atome, 2000 Bindungen", bilder_grenze);

@@ -20,6 +20,26 @@ double bindungsradius(int c);
 // Line width of a bond of order c in line mode, for the window width.
 float linienbreite(int c, int fensterbreite);
 
+// What a frame need not draw because it cannot be seen: the back faces of spheres and bond
+// cylinders, and the stacks of a cylinder that lie inside the solid spheres at its ends. The
+// picture stays the same to the pixel; the software renderer is spared most triangles.
+
+// The point the frame is seen from: the projection looks from one unit behind eye.
+Vektor3d kamerapunkt();
+// Distance in scene units that the near plane of the projection may cut into.
+double nahbereich();
+// True when the camera and the near plane stay outside the ball of radius r around p.
+bool von_aussen(Vektor3d p, double r);
+
+// The stacks [von, bis) of the cylinder of radius r from a to b that must be drawn, given the
+// radii ra and rb of the solid spheres drawn at its ends (0: none); geschlossen when its open
+// ends lie inside those spheres, so that its back faces can never be seen.
+struct Stapelbereich {
+  int von, bis;
+  bool geschlossen;
+};
+Stapelbereich sichtbare_stapel(Vektor3d a, double ra, Vektor3d b, double rb, double r);
+
 // Turns that bring the +z axis onto d, in degrees: first about z, then about x.
 struct Ausrichtung {
   double um_z, um_x;

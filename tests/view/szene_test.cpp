@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "testhilfe.h"
+#include "view/ansicht.h"
 #include "view/szene.h"
 
 namespace {
@@ -64,6 +65,59 @@ TEST(Szene, ZylinderZeigtAufDasZweiteAtom) {
     Vektor3d soll = d / abs(d);
     erwarte_nah(richtung, soll.x, soll.y, soll.z);
   }
+}
+
+struct Verdeckt : testing::Test {
+  void SetUp() override {
+    eye = Vektor3d(0, 0, 10);
+    cent = Vektor3d(0, 0, 0);
+    bildbreite = 1200;
+    bildhoehe = 900;
+  }
+};
+
+TEST_F(Verdeckt, KameraLiegtEineEinheitHinterEye) {
+  erwarte_nah(kamerapunkt(), 0, 0, 11);
+  eye = Vektor3d(3, 4, 0);
+  erwarte_nah(kamerapunkt(), 3.6, 4.8, 0);
+  EXPECT_TRUE(von_aussen(Vektor3d(0, 0, 0), 2));
+  EXPECT_FALSE(von_aussen(Vektor3d(3.6, 4.8, 0.5), 1));
+  EXPECT_FALSE(von_aussen(Vektor3d(3.6, 4.8, 1.1), 1));  // the near plane would cut it
+  EXPECT_TRUE(von_aussen(Vektor3d(3.6, 4.8, 1.5), 1));
+}
+
+// A C-H bond: the stacks that lie inside the two solid spheres are not drawn, and the open
+// ends of the rest are inside them.
+TEST_F(Verdeckt, StapelInDenKugelnEntfallen) {
+  Vektor3d a(0, 0, 0), b(1.54, 0, 0);
+  Stapelbereich s = sichtbare_stapel(a, 0.772, b, 0.772, BINDUNGSRADIUS);
+  EXPECT_TRUE(s.geschlossen);
+  EXPECT_GT(s.von, 40);
+  EXPECT_LT(s.bis, 60);
+  EXPECT_LE(s.von, s.bis);
+  // every stack left out lies inside a sphere, with its outer rim
+  double stapel = 1.54 / ZYLINDER_STACKS;
+  EXPECT_LT(std::hypot(s.von * stapel, BINDUNGSRADIUS), 0.772);
+  EXPECT_LT(std::hypot(1.54 - s.bis * stapel, BINDUNGSRADIUS), 0.772);
+  // the first stack drawn reaches out of the polyhedron of the sphere
+  EXPECT_GT(std::hypot((s.von + 1) * stapel, BINDUNGSRADIUS), 0.99 * 0.772 * 0.98);
+  Stapelbereich kurz = sichtbare_stapel(a, 0.772, Vektor3d(1.07, 0, 0), 0.373, BINDUNGSRADIUS);
+  EXPECT_EQ(kurz.von, kurz.bis);
+}
+
+TEST_F(Verdeckt, OhneSolideKugelnWirdAllesGezeichnet) {
+  Vektor3d a(0, 0, 0), b(1.54, 0, 0);
+  auto ganz = [](Stapelbereich s) { return s.von == 0 && s.bis == ZYLINDER_STACKS && !s.geschlossen; };
+  EXPECT_TRUE(ganz(sichtbare_stapel(a, 0, b, 0.772, BINDUNGSRADIUS)));         // radius 0 or wire
+  EXPECT_TRUE(ganz(sichtbare_stapel(a, 0.772, b, 0.09, BINDUNGSRADIUS)));      // thinner than the bond
+  EXPECT_TRUE(ganz(sichtbare_stapel(a, 0.772, a, 0.772, BINDUNGSRADIUS)));     // no length
+  eye = Vektor3d(0.77, 0, 1);                                                // camera in the bond
+  cent = Vektor3d(0.77, 0, 2);
+  EXPECT_TRUE(ganz(sichtbare_stapel(a, 0.772, b, 0.772, BINDUNGSRADIUS)));
+  eye = Vektor3d(0, 0, -0.5);                                                // camera in a sphere
+  cent = Vektor3d(0, 0, 0);
+  EXPECT_TRUE(ganz(sichtbare_stapel(Vektor3d(0, 0, -1.5), 0.772, Vektor3d(1.54, 0, -1.5), 0.772,
+                                    BINDUNGSRADIUS)));
 }
 
 }  // namespace
