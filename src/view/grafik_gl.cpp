@@ -51,11 +51,15 @@ void szene_zeichnen() {
   glPopMatrix();
 }
 
-// The exit command runs on the menu thread, which must not call GLUT: a timer on the main
-// thread makes sure a frame follows it, even when no input event comes.
-void auf_ende_pruefen(int) {
-  if (exitflag) glutPostRedisplay();
-  glutTimerFunc(100, auf_ende_pruefen, 0);
+// What the last frame showed of what the menu thread switches on and off.
+bool requester_gezeigt = false, menu_gezeigt = false;
+
+// The menu thread must not call GLUT: a timer on the main thread asks for a frame when the
+// exit command ran, or a requester opened or the menu bar closed there, so that the change
+// shows without waiting for the next input event.
+void menuthread_beobachten(int) {
+  if (exitflag || requester1.aktiv != requester_gezeigt || menu.aktiv != menu_gezeigt) glutPostRedisplay();
+  glutTimerFunc(100, menuthread_beobachten, 0);
 }
 
 // Every input callback but the passive motion asks for a redraw; eingabe does that itself.
@@ -67,7 +71,7 @@ void rueckrufe_anmelden() {
   glutPassiveMotionFunc(mausmotion2);
   glutSpecialFunc(spezial);
   glutReshapeFunc(reshape);
-  glutTimerFunc(100, auf_ende_pruefen, 0);
+  glutTimerFunc(100, menuthread_beobachten, 0);
 }
 
 }  // namespace
@@ -130,8 +134,10 @@ void menu_text_zeichnen() {
   glPushMatrix();
   glLoadIdentity();
   gluOrtho2D(0, bildbreite, 0, bildhoehe);
-  if (requester1.aktiv) requester1.zeichnen();
-  if (menu.aktiv) {
+  requester_gezeigt = requester1.aktiv;
+  menu_gezeigt = menu.aktiv;
+  if (requester_gezeigt) requester1.zeichnen();
+  if (menu_gezeigt) {
     menu.zeichnen();
   } else if (menu.anzahl > 0) {
     menu.mtextsize();

@@ -327,6 +327,36 @@ class KameraTest(QuilTest):
         return self.ansicht(kamera)
 
 
+class RequesterTest(QuilTest):
+    """The about box under "Hilfe": a requester drawn over the scene, answered by key or click."""
+
+    BOX = (190, 60)        # inside the box, clear of its text and button
+    KNOPF = (128, 148)     # the middle of its one button "ok"
+    REQUESTERGRAU = (204, 204, 204)
+
+    def test_ueber_mit_return_und_mit_klick(self):
+        leer = self.starten()
+        self.pruefe_farbe(leer, self.BOX, HINTERGRUND, self.REQUESTERGRAU)
+        offen = self.ueber_oeffnen(leer)
+        self.assertTrue(dunkle_pixel(offen, 54, 52, 110, 70), "kein Text \"quil\"")
+        bild = self.aendern(lambda: self.fenster.taste("Return"), offen)
+        self.assertEqual(bild, leer)
+        self.ueber_oeffnen(bild)
+        bild = self.aendern(lambda: self.fenster.klicken(*self.KNOPF), offen)
+        self.assertEqual(bild, leer)
+        self.assertEqual(self.sitzung.stdout(), "")
+        self.beenden(bild)
+
+    def ueber_oeffnen(self, bild):
+        leiste, hilfe, ueber = treiber.menu_masse(1)[0], (300, 10), (300, 35)
+        bild = self.aendern(lambda: self.fenster.klicken(*leiste), bild)
+        bild = self.aendern(lambda: self.fenster.druecken(*hilfe), bild)
+        bild = self.aendern(lambda: self.fenster.bewegen(*ueber), bild)
+        bild = self.aendern(lambda: self.fenster.loslassen(*ueber), bild)
+        self.pruefe_farbe(bild, self.BOX, self.REQUESTERGRAU, HINTERGRUND)
+        return bild
+
+
 class StartTest(QuilTest):
     def test_ohne_standarddatei(self):
         bild = self.starten(dateien=())
