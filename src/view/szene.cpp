@@ -1,4 +1,4 @@
-// The look of the scene.
+// The look of the scene, and what of it cannot be seen.
 #include "view/szene.h"
 
 #include <algorithm>

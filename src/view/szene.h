@@ -1,4 +1,5 @@
-// The look of the scene: colours, sphere and bond sizes that the drawing applies.
+// The look of the scene: colours, sphere and bond sizes that the drawing applies, and which
+// parts of spheres and bonds can never be seen and need not be drawn.
 #pragma once
 
 #include "geometry/vektor.h"
