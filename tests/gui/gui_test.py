@@ -373,6 +373,13 @@ class StartTest(QuilTest):
         self.pruefe_leer(bild)
         self.beenden(bild)
 
+    def test_formatsuche_mit_u(self):
+        bild = self.starten(argumente=("-u", "h2.xyz"), inhalte={"h2.xyz": "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n"})
+        self.assertEqual(self.sitzung.stdout(),
+                         "versuche unbekanntes Format zu lesen:\nzeile1=\"2 1\"\nzeile2=\"H 0 0 0\"\n"
+                         "zeile3=\"H 0 0 0.74\"\nzeile4=\"0 1\"\nh2.xyz eingelesen\n")
+        self.beenden(bild)
+
     def pruefe_leer(self, bild):
         """No atoms: where Alanin's atoms would show, there is background."""
         ansicht = self.ansicht()
