@@ -78,6 +78,5 @@ bool mdl_einlesen(FILE* fp) {
   while (m.natoms < atome && naechste_zeile(fp, zeile)) atom_lesen(m, zeile);
   for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindung_lesen(m, zeile);
   m.rest_freigeben();
-  if (m.natoms == 0) anz_molek--;
   return true;
 }

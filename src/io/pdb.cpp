@@ -70,7 +70,6 @@ void pdb_einlesen(FILE* fp, const char* erste_zeile) {
       std::puts("Fehler in pdb-lesen: fehlendes END oder zu viele Atome pro Molekuel");
       std::printf("natoms=%d nrstart=%d\n", reserviert, nrstart);
     }
-    if (m.natoms == 0) anz_molek--;
     if (ende != Kettenende::ter) return;
   }
 }

@@ -135,7 +135,6 @@ bool block_lesen(FILE* fp, char* zeile) {
   while (m.natoms < atome && naechste_zeile(fp, zeile)) atomzeile_lesen(m, zeile);
   for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindungszeile_lesen(m, zeile);
   m.rest_freigeben();
-  if (m.natoms == 0) anz_molek--;
   if (nr > 0 && m.ia > 0 && m.natoms > 0) platzieren(m.ia);
   return true;
 }

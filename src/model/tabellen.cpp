@@ -142,6 +142,7 @@ void Molekuel::rest_freigeben() {
   anz_bonds = static_cast<int>(bond - bondliste) + nbonds;
   maxatoms = natoms;
   maxbonds = nbonds;
+  if (natoms == 0) anz_molek--;
 }
 
 bool isepaar(int anr) { return atomliste[anr].name[0] == 'e'; }

@@ -55,7 +55,8 @@ struct Molekuel {
   void schieben(Vektor3d v);  // moves every atom by -v
   // Turns the molecule about the camera's centre the opposite way of a camera turn.
   void drehen(int achse, int richtung);
-  // Gives back the reserved slots that were not filled; only for the newest molecule.
+  // Gives back the reserved slots that were not filled, and the molecule itself when it got
+  // no atom; only for the newest molecule.
   void rest_freigeben();
 };
 
