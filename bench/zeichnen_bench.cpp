@@ -78,8 +78,7 @@ void bild_beginnen() {
   glLightfv(GL_LIGHT0, GL_POSITION, position);
   glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
   glEnable(GL_COLOR_MATERIAL);
-  glScalef(1, static_cast<float>(bildbreite) / bildhoehe, 1);
-  gluLookAt(eye.x, eye.y, eye.z, cent.x, cent.y, cent.z, up.x, up.y, up.z);
+  kamera_anwenden();
 }
 
 // One bond as a GLU cylinder built in this frame, placed as quil places its bonds.

@@ -38,8 +38,7 @@ void szene_zeichnen() {
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glPushMatrix();
-  glScalef(1, static_cast<float>(bildbreite) / bildhoehe, 1);
-  gluLookAt(eye.x, eye.y, eye.z, cent.x, cent.y, cent.z, up.x, up.y, up.z);
+  kamera_anwenden();
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glEnable(GL_LINE_SMOOTH);
@@ -77,6 +76,11 @@ void rueckrufe_anmelden() {
 }  // namespace
 
 void neu_zeichnen() { glutPostRedisplay(); }
+
+void kamera_anwenden() {
+  glScalef(1, static_cast<float>(bildbreite) / bildhoehe, 1);
+  gluLookAt(eye.x, eye.y, eye.z, cent.x, cent.y, cent.z, up.x, up.y, up.z);
+}
 
 void grafik_init(const char* titel) {
   int breite = glutGet(GLUT_SCREEN_WIDTH), hoehe = glutGet(GLUT_SCREEN_HEIGHT);

@@ -6,6 +6,7 @@
 #include "model/tabellen.h"
 #include "view/ansicht.h"
 #include "view/eingabe.h"
+#include "view/grafik_gl.h"
 
 namespace {
 
@@ -14,8 +15,7 @@ Vektor3d szenenpunkt(int x, int y) {
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glLoadIdentity();
-  glScalef(1, static_cast<float>(bildbreite) / bildhoehe, 1);
-  gluLookAt(eye.x, eye.y, eye.z, cent.x, cent.y, cent.z, up.x, up.y, up.z);
+  kamera_anwenden();
   GLdouble projektion[16], modell[16];
   GLint bild[4];
   glGetDoublev(GL_PROJECTION_MATRIX, projektion);
