@@ -166,7 +166,7 @@ def kopieren(ziel):
     for d in filter(None, dateien):
         if os.path.isfile(os.path.join(WURZEL, d)):
             os.makedirs(os.path.dirname(os.path.join(ziel, d)), exist_ok=True)
-            shutil.copy2(os.path.join(WURZEL, d), os.path.join(ziel, d))
+            shutil.copy(os.path.join(WURZEL, d), os.path.join(ziel, d))  # new times: all is rebuilt
 
 
 def main():
