@@ -14,6 +14,7 @@ report (its standard output), so a changed suite can be held against the sites a
 import argparse
 import os
 import random
+import resource
 import re
 import shutil
 import subprocess
@@ -148,16 +149,27 @@ def lauf(befehl, cwd, zeit=None):
         return -1
 
 
-def fehlschlaege(ctest, baum):
-    """The names of the tests that fail (or hang); None when all pass."""
+def begrenzt():
+    """A broken program may print without end: its files stop at 64 MiB (and it fails there)."""
+    resource.setrlimit(resource.RLIMIT_FSIZE, (64 << 20, 64 << 20))
+
+
+def fehlschlaege(ctest, baum, tmp):
+    """The names of the tests that fail (or hang); None when all pass. Their temporary files
+    go to tmp, which is emptied afterwards."""
+    os.makedirs(tmp, exist_ok=True)
+    umgebung = dict(os.environ, TMPDIR=tmp, TEST_TMPDIR=tmp)
     try:
-        aus = subprocess.run(ctest, cwd=baum, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                             timeout=600).stdout.decode("latin-1")
+        ergebnis = subprocess.run(ctest, cwd=baum, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, env=umgebung,
+                              preexec_fn=begrenzt, timeout=600)
     except subprocess.TimeoutExpired:
         return ["(ctest haengt)"]
-    if "The following tests FAILED:" not in aus and "tests failed" not in aus:
+    finally:
+        shutil.rmtree(tmp, ignore_errors=True)
+    if ergebnis.returncode == 0:
         return None
-    return re.findall(r"^\s*\d+ - (\S+) \(", aus.split("The following tests FAILED:")[-1], re.M) or ["?"]
+    aus = ergebnis.stdout.decode("latin-1").split("The following tests FAILED:")[-1]
+    return re.findall(r"^\s*\d+ - (\S+) \(", aus, re.M) or ["?"]
 
 
 def kopieren(ziel):
@@ -189,7 +201,7 @@ def main():
     ctest = ["ctest", "--test-dir", bau, "--timeout", "15", "-j", str(os.cpu_count() or 1)]
     if not a.gui:
         ctest += ["-LE", "gui"]
-    if lauf(ctest, baum):
+    if fehlschlaege(ctest, baum, os.path.join(arbeit, "tmp")):
         sys.exit("the unit tests fail on the unchanged checkout")
 
     if a.wiederholen:
@@ -214,7 +226,7 @@ def main():
             urteil = "baut nicht"
         else:
             getestet += 1
-            tests = fehlschlaege(ctest, baum)
+            tests = fehlschlaege(ctest, baum, os.path.join(arbeit, "tmp"))
             gefangen += tests is not None
             urteil = "gefangen" if tests else "UEBERLEBT"
         zeilen[nr] = alt
