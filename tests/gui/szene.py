@@ -1,41 +1,22 @@
-# What the window should show of a molecule: where its atoms and other points appear, the lit
-# colour of an atom's sphere at its centre, and which atoms are in sight there.
+# What the window should show of a molecule: where points appear, which atoms are seen, their colour.
 import math
 import operator
 
 # Element: radius, colour (the elements of the test molecules)
 ELEMENTE = {"C": (0.772, (50, 50, 50)), "N": (0.549, (50, 50, 255)), "O": (0.604, (255, 0, 0)),
             "H": (0.373, (200, 200, 200)), "Cu": (1.32, (142, 64, 42))}
-BINDUNGSRADIUS = {1: 0.09325, 2: 0.09325 * 1.75, 3: 0.09325 * 2.5}  # by bond order
-RAND = 0.04  # scene units kept free around every shape in front of a point looked at
+RAND = 0.04  # scene units kept free around every sphere in front of a point looked at
 
 
 class V(tuple):
-    """A vector: + and - of two, * by a number, @ the dot product."""
-
-    def __new__(cls, *k):
-        return tuple.__new__(cls, k)
-
-    def __add__(self, b):
-        return V(*map(operator.add, self, b))
-
-    def __sub__(self, b):
-        return V(*map(operator.sub, self, b))
-
-    def __mul__(self, s):
-        return V(*(k * s for k in self))
-
-    def __matmul__(self, b):
-        return sum(map(operator.mul, self, b))
-
-    def kreuz(self, b):
-        return V(self[1] * b[2] - self[2] * b[1], self[2] * b[0] - self[0] * b[2], self[0] * b[1] - self[1] * b[0])
-
-    def einheit(self):
-        return self * (1 / abs(self))
-
-    def __abs__(self):
-        return math.sqrt(self @ self)
+    """A vector: + and - of two, * by a number, @ the dot product, abs its length."""
+    __add__ = lambda a, b: V(map(operator.add, a, b))
+    __sub__ = lambda a, b: V(map(operator.sub, a, b))
+    __mul__ = lambda a, s: V(k * s for k in a)
+    __matmul__ = lambda a, b: sum(map(operator.mul, a, b))
+    __abs__ = lambda a: math.sqrt(a @ a)
+    einheit = lambda a: a * (1 / abs(a))
+    kreuz = lambda a, b: V((a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]))
 
 
 def drehen(v, achse, grad):
@@ -50,17 +31,15 @@ def abstand_zur_strecke(p, a, b):
 
 
 class Ansicht:
-    """The atoms and bonds of the first molecule of a structure text in a window, seen by the
-    camera after one turn (axis 0, 1 or 2 and degrees, as the arrow keys turn) or wheel steps
-    (positive: closer), lit with or without the light's ambient part."""
+    """The atoms of a structure text in a window, seen after one turn (axis 0, 1 or 2 and degrees, as
+    the arrow keys turn) or wheel steps (positive: closer), lit with or without the ambient light."""
 
     def __init__(self, text, breite, hoehe, drehung=(0, 0), zoom=0, ambient=True):
         zeilen = [z.split() for z in text.splitlines() if z.strip() and not z.startswith(";")]
-        n, m = map(int, zeilen[0])
-        self.atome = [(e, V(float(x), float(y), -float(z))) for e, x, y, z in zeilen[1:n + 1]]  # z drawn negated
-        self.bindungen = [(int(z[0]), int(z[1]), int(float(z[2])) if z[2:] else 1) for z in zeilen[n + 1:n + 1 + m]]
+        self.atome = [(e, V((float(x), float(y), -float(z))))  # the file's z is the negative of the drawn one
+                      for e, x, y, z in zeilen[1:1 + int(zeilen[0][0])]]
         self.breite, self.hoehe, self.ambient = breite, hoehe, ambient
-        (achse, grad), p, up = drehung, V(0, 0, 10), V(0, 1, 0)  # p: eye - centre, the centre at 0
+        (achse, grad), p, up = drehung, V((0, 0, 10)), V((0, 1, 0))  # p: eye - centre, the centre at 0
         if achse == 0:
             p, up = drehen(p, p.kreuz(up), -grad), drehen(up, p.kreuz(up), -grad)
         elif achse == 1:
@@ -74,7 +53,7 @@ class Ansicht:
     def augenraum(self, p, skala=1):
         """p in eye coordinates: the look-at, then scale(1, w/h, 1); a normal's skala is -1."""
         x, y, z = (a @ p for a in self.achsen)
-        return V(x, y * (self.breite / self.hoehe) ** skala, z)
+        return V((x, y * (self.breite / self.hoehe) ** skala, z))
 
     def fensterpunkt(self, p):
         """Window position (x right, y down, in pixels) of p under gluPerspective(45, 1, ...)."""
@@ -102,31 +81,18 @@ class Ansicht:
         light's ambient 0.25 and its diffuse light from (6, 4.5, 10)."""
         name, p = self.atome[i]
         n = self.augenraum(self.oberflaeche(i) - p, -1).einheit()
-        licht = (V(6.0, 4.5, 10.0) - self.augenraum(self.oberflaeche(i) - self.eye)).einheit()
+        licht = (V((6.0, 4.5, 10.0)) - self.augenraum(self.oberflaeche(i) - self.eye)).einheit()
         faktor = 0.2 + 0.25 * self.ambient + max(0.0, n @ licht)
         grund = ELEMENTE[element or name][1]
         if selektiert:
             grund = [max(100, min(255, k + 50)) for k in grund]
         return tuple(min(255, round(k * faktor)) for k in grund)
 
-    def frei(self, ziel, atom=None, bindung=None):
-        """Whether the line of sight to ziel keeps clear of every shape but atom and bindung."""
-        def fern(p, r):
-            return abstand_zur_strecke(p, self.sehpunkt, ziel) >= r + RAND
-        return all(fern(q, self.radius(j)) for j, (_, q) in enumerate(self.atome) if j != atom) and all(
-            fern(self.atome[a][1] * (1 - s / 50) + self.atome[b][1] * (s / 50), BINDUNGSRADIUS[o])
-            for k, (a, b, o) in enumerate(self.bindungen) if k != bindung for s in range(51))
-
     def sichtbare(self):
-        """The atoms whose centre lies in the window and shows their own sphere."""
+        """The atoms whose centre lies in the window and shows their own sphere: the line of sight
+        keeps clear of all other spheres. The bonds, thin and between their spheres, hide none."""
+        def frei(i):
+            return all(abstand_zur_strecke(q, self.sehpunkt, self.oberflaeche(i)) >= self.radius(j) + RAND
+                       for j, (_, q) in enumerate(self.atome) if j != i)
         return [i for i in range(len(self.atome)) if 0 <= self.punkt(i)[0] < self.breite
-                and 0 <= self.punkt(i)[1] < self.hoehe and self.frei(self.oberflaeche(i), atom=i)]
-
-    def bindungsmitte(self):
-        """The window positions of the middle between the spheres of the first bond seen there,
-        and of a point a little further along it."""
-        for k, (a, b, _) in enumerate(self.bindungen):
-            pa, pb = self.atome[a][1], self.atome[b][1]
-            t = (self.radius(a) + abs(pb - pa) - self.radius(b)) / 2 / abs(pb - pa)
-            if self.radius(a) + self.radius(b) + 0.1 < abs(pb - pa) and self.frei(pa + (pb - pa) * t, bindung=k):
-                return [self.fensterpunkt(pa + (pb - pa) * s) for s in (t, t + 0.01)]
+                and 0 <= self.punkt(i)[1] < self.hoehe and frei(i)]

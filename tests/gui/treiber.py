@@ -1,17 +1,15 @@
 #!/usr/bin/env python3
-# The GUI test driver: quil in an Xvfb of its own with given files and screen size, real input
-# through xdotool (XTEST), screenshots read from xwd, its output, and picking from its menu.
-# As a program, where there is no display:
-#   treiber.py foto QUIL PNG [ARGUMENTE...]  quil in this directory: a PNG of its first frame, then Exit
-#   treiber.py xvfb BREITExHOEHE BEFEHL...   the command under an Xvfb; its exit status is passed on
-import contextlib, os, shutil, signal, struct, subprocess, sys, tempfile, time, zlib
+# The GUI test driver: quil in an Xvfb of its own with given files and screen size, real input through
+# xdotool, screenshots from xwd, its output and its menu. Where there is no display, "treiber.py foto
+# QUIL PNG [ARGS]" saves a PNG of quil's first frame; "treiber.py xvfb BxH BEFEHL..." runs BEFEHL.
+import contextlib, os, signal, struct, subprocess, sys, tempfile, time, zlib
 
 TITEL = "Quil - Molekuele zeichnen mit OpenGL"
 WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer build
 HINTERGRUND, MENUGRAU, HELLBLAU = (128, 128, 128), (191, 191, 191), (51, 166, 204)
 # Where each menu entry is: the x of its column's title and its row under the bar (small font).
 MENU = {"Exit": (30, 1), "Ueber": (300, 1)}
-LSAN = "suppressions=" + os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
+LSAN = ":suppressions=" + os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
 
 # A SIGTERM (a time-out of ctest) ends through SystemExit, so that the clean-ups still run.
 signal.signal(signal.SIGTERM, lambda nummer, _: sys.exit(128 + nummer))
@@ -21,28 +19,24 @@ def farbe_passt(farbe, erwartet, toleranz=3):
     return all(abs(a - b) <= toleranz for a, b in zip(farbe, erwartet))
 
 
-def beenden(prozess):
-    prozess.terminate()
-    prozess.wait()
+class Prozess(subprocess.Popen):
+    def __exit__(self, *fehler):  # ends the process, also one still running
+        self.terminate()
+        return super().__exit__(*fehler)
 
 
 @contextlib.contextmanager
 def xvfb(breite, hoehe):
     """An Xvfb with one 24-bit screen on a free display; yields the environment for its clients.
-    It must not reset when its last client leaves (-noreset): a reset closes a connection that
-    is just being made, as when an xdotool run ends while quil starts."""
+    -noreset: a reset when the last client leaves would close a connection just being made."""
     lesen, schreiben = os.pipe()
-    prozess = subprocess.Popen(["Xvfb", "-screen", "0", f"{breite}x{hoehe}x24", "-nolisten", "tcp", "-noreset",
-                                "-displayfd", str(schreiben)], pass_fds=[schreiben], stderr=subprocess.DEVNULL)
-    os.close(schreiben)
-    try:
+    with Prozess(["Xvfb", "-screen", "0", f"{breite}x{hoehe}x24", "-nolisten", "tcp", "-noreset", "-displayfd",
+                  str(schreiben)], pass_fds=[schreiben], stderr=subprocess.DEVNULL):
+        os.close(schreiben)
         with os.fdopen(lesen) as antwort:
             nummer = antwort.readline().strip()  # written once Xvfb is ready; nothing if it dies
-        if not nummer:
-            raise RuntimeError("Xvfb startet nicht")
+        assert nummer, "Xvfb startet nicht"
         yield dict(os.environ, DISPLAY=":" + nummer, XAUTHORITY="")
-    finally:
-        beenden(prozess)
 
 
 class Bild(bytes):
@@ -52,37 +46,36 @@ class Bild(bytes):
         i = 4 * (int(y) * self.breite + int(x))
         return self[i + 2], self[i + 1], self[i]
 
+    def png(self):
+        """The picture as PNG: 8-bit RGB, each row after a zero byte (no filter)."""
+        rgb, zeile = bytearray(3 * self.breite * self.hoehe), 3 * self.breite
+        for kanal in range(3):
+            rgb[kanal::3] = self[2 - kanal::4]
+        zeilen = b"".join(b"\0" + rgb[i:i + zeile] for i in range(0, len(rgb), zeile))
+        bloecke = [(b"IHDR", struct.pack(">IIBBBBB", self.breite, self.hoehe, 8, 2, 0, 0, 0)),
+                   (b"IDAT", zlib.compress(zeilen)), (b"IEND", b"")]
+        return b"\x89PNG\r\n\x1a\n" + b"".join(struct.pack(">I", len(d)) + art + d
+                                              + struct.pack(">I", zlib.crc32(art + d)) for art, d in bloecke)
+
 
 class Quil:
-    """One run of quil in its own Xvfb and working directory, driven as a user would, in window
-    coordinates. dateien are copied there, inhalte (name: text) written there. schliessen()
-    ends all it started, also after a failure."""
+    """quil in its own Xvfb and directory with the files inhalte (name: text), driven in window
+    coordinates. betreten(cm) (a test's enterContext) enters what is to be ended after the run."""
 
-    def __init__(self, quil, argumente=(), bildschirm=(1600, 1200), dateien=(), inhalte={},
-                 verzeichnis=None, vorladen=None):
-        self.stapel = contextlib.ExitStack()
-        self.schliessen, self.bigfont, self.zeiger = self.stapel.close, 1 + (bildschirm[0] > 2500), None
-        try:
-            verzeichnis = verzeichnis or self.stapel.enter_context(tempfile.TemporaryDirectory())
-            for datei in dateien:
-                shutil.copy(datei, verzeichnis)
-            for name, text in inhalte.items():
-                with open(os.path.join(verzeichnis, name), "w") as datei:
-                    datei.write(text)
-            self.umgebung = self.stapel.enter_context(xvfb(*bildschirm))
-            self.starten([os.path.abspath(quil), *argumente], verzeichnis, vorladen)
-        except BaseException:
-            self.schliessen()
-            raise
-
-    def starten(self, befehl, verzeichnis, vorladen):
+    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, verzeichnis=None,
+                 vorladen=None):
+        verzeichnis = verzeichnis or betreten(tempfile.TemporaryDirectory())
+        for name, text in inhalte.items():
+            with open(os.path.join(verzeichnis, name), "w") as datei:
+                datei.write(text)
+        self.umgebung, self.bigfont = betreten(xvfb(*bildschirm)), 1 + (bildschirm[0] > 2500)
         # LeakSanitizer learns the system's leaks; the preloaded library keeps them nameable.
-        umgebung = dict(self.umgebung, LSAN_OPTIONS=":".join(filter(None, [os.getenv("LSAN_OPTIONS"), LSAN])))
-        umgebung.update({"LD_PRELOAD": os.path.abspath(vorladen)} if vorladen else {})
-        self.ausgaben = {k: self.stapel.enter_context(tempfile.TemporaryFile()) for k in (1, 2)}
-        self.prozess = subprocess.Popen(befehl, cwd=verzeichnis, env=umgebung, stdin=subprocess.DEVNULL,
-                                        stdout=self.ausgaben[1], stderr=self.ausgaben[2])
-        self.stapel.callback(beenden, self.prozess)
+        umgebung = dict(self.umgebung, LD_PRELOAD=vorladen or "",
+                        LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "") + LSAN)
+        self.ausgaben = {kanal: betreten(tempfile.TemporaryFile()) for kanal in (1, 2)}
+        self.prozess = betreten(Prozess([os.path.abspath(quil), *argumente], cwd=verzeichnis, env=umgebung,
+                                        stdin=subprocess.DEVNULL, stdout=self.ausgaben[1],
+                                        stderr=self.ausgaben[2]))
         self.fenster = self.xdotool("search", "--sync", "--onlyvisible", "--name", TITEL).split()[0].decode()
         werte = dict(z.split(b"=") for z in self.xdotool("getwindowgeometry", "--shell", self.fenster).split())
         self.geometrie = tuple(int(werte[k]) for k in (b"X", b"Y", b"WIDTH", b"HEIGHT"))
@@ -96,20 +89,15 @@ class Quil:
         return subprocess.run([programm, *map(str, argumente)], env=self.umgebung, capture_output=True,
                               timeout=WARTEZEIT, check=True).stdout
 
-    def bewegen(self, x, y):
-        if (int(x), int(y)) != self.zeiger:  # --sync would wait for a motion that does not come
-            self.zeiger = (int(x), int(y))
-            self.xdotool("mousemove", "--window", self.fenster, "--sync", *self.zeiger)
+    def bewegen(self, x, y, *dann):
+        """Moves the pointer to (x, y), then runs the xdotool commands dann, in order."""
+        self.xdotool("mousemove", "--window", self.fenster, int(x), int(y), *dann)
 
     def klick(self, x, y, knopf=1, mal=1):
-        self.bewegen(x, y)
-        self.xdotool("click", "--repeat", mal, knopf)
+        self.bewegen(x, y, "click", "--repeat", mal, knopf)
 
     def ziehen(self, von, nach):
-        self.bewegen(*von)
-        self.xdotool("mousedown", 1)
-        self.bewegen(*nach)
-        self.xdotool("mouseup", 1)
+        self.bewegen(*von, "mousedown", 1, "mousemove", "--window", self.fenster, *nach, "mouseup", 1)
 
     def taste(self, name, mal=1):
         self.xdotool("key", "--repeat", mal, name)
@@ -133,9 +121,8 @@ class Quil:
         return bilder[1]
 
     def bild(self, anders_als=None):
-        """The settled picture once it differs from anders_als; without it, once all input sent
-        so far has been handled: a click opens the menu bar in a frame after all input before
-        it, and the pointer far below closes the bar again."""
+        """The settled picture once it differs from anders_als, else once all input sent so far is
+        handled: a click opens the bar in a frame after all input before; the pointer below closes it."""
         if anders_als is not None:
             return self.ruhig(lambda bild: bild != anders_als, "ein geaendertes Bild")
         leiste = (self.breite - 100, 10 * self.bigfont)
@@ -145,23 +132,19 @@ class Quil:
         return self.ruhig(lambda bild: not farbe_passt(bild.pixel(*leiste), MENUGRAU), "die Leiste zu")
 
     def menu(self, eintrag):
-        """Picks eintrag as a user does: a click opens the bar, a press on the title opens the
-        column, the pointer on the entry marks it, the release there picks it. Returns the
-        pictures of the open bar, the open column and the marked entry."""
+        """Picks eintrag as a user does (a click opens the bar, a press its column, the release on the
+        marked entry picks it) and returns the pictures of the open bar, open column, marked entry."""
         b, (spalte, zeile) = self.bigfont, MENU[eintrag]
         bilder = [self.ruhig()]
-        for ort, knopf in [((600 * b, 10 * b), "click"), ((spalte * b, 10 * b), "mousedown"),
-                           ((spalte * b, (24 * zeile + 12) * b), None)]:
-            self.bewegen(*ort)
-            if knopf:
-                self.xdotool(knopf, 1)
+        for x, y, *knopf in [(600 * b, 10 * b, "click", 1), (spalte * b, 10 * b, "mousedown", 1),
+                             (spalte * b, (24 * zeile + 12) * b)]:
+            self.bewegen(x, y, *knopf)
             bilder.append(self.bild(anders_als=bilder[-1]))
         self.xdotool("mouseup", 1)
         return bilder[1:]
 
     def ende(self):
-        """Exit from the menu: quil ends with status 0 and without a sanitizer's report.
-        Returns the pictures of the menu."""
+        """Exit from the menu: quil ends with status 0 and without a sanitizer's report."""
         bilder = self.menu("Exit")
         status, fehler = self.prozess.wait(WARTEZEIT), self.ausgabe(2)
         assert status == 0 and "Sanitizer" not in fehler and "runtime error" not in fehler, (status, fehler)
@@ -172,29 +155,16 @@ class Quil:
         return os.pread(self.ausgaben[kanal].fileno(), 1 << 26, 0).decode("latin-1")
 
 
-def png_schreiben(bild, pfad):
-    rgb = bytearray(3 * bild.breite * bild.hoehe)
-    for kanal in range(3):
-        rgb[kanal::3] = bild[2 - kanal::4]
-    zeilen = b"".join(b"\0" + rgb[3 * bild.breite * y:3 * bild.breite * (y + 1)] for y in range(bild.hoehe))
-
-    def block(art, inhalt):
-        return struct.pack(">I", len(inhalt)) + art + inhalt + struct.pack(">I", zlib.crc32(art + inhalt))
-    kopf = struct.pack(">IIBBBBB", bild.breite, bild.hoehe, 8, 2, 0, 0, 0)  # 8-bit RGB
-    with open(pfad, "wb") as datei:
-        datei.write(b"\x89PNG\r\n\x1a\n" + block(b"IHDR", kopf) + block(b"IDAT", zlib.compress(zeilen))
-                    + block(b"IEND", b""))
-
-
 def foto(quil, png, *argumente):
-    sitzung = Quil(quil, argumente, verzeichnis=os.getcwd())
-    try:
-        png_schreiben(sitzung.ruhig(), png)
-        sitzung.ende()
-    finally:
-        sys.stdout.write(sitzung.ausgabe())
-        sys.stderr.write(sitzung.ausgabe(2))
-        sitzung.schliessen()
+    with contextlib.ExitStack() as stapel:
+        sitzung = Quil(stapel.enter_context, quil, argumente, verzeichnis=os.getcwd())
+        try:
+            with open(png, "wb") as datei:
+                datei.write(sitzung.ruhig().png())
+            sitzung.ende()
+        finally:
+            sys.stdout.write(sitzung.ausgabe())
+            sys.stderr.write(sitzung.ausgabe(2))
     print(f"Kein Display: quil lief unter Xvfb; Bild seines Fensters: {os.path.abspath(png)}")
 
 
