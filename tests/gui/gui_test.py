@@ -50,8 +50,8 @@ class FensterTest(QuilTest):
         for punkt in [(5, q.hoehe - 10), (q.breite - 10, q.hoehe - 10), (q.breite - 10, 100 * b), box]:
             self.pruefe_farbe(leer, punkt, HINTERGRUND, MENUGRAU)
         xs, ys = zip(*dunkel(leer, 0, 0, 300 * b, 23 * b))  # "Menuleiste": ten cells of 12 x 16, times b
-        self.assertTrue(105 * b <= max(xs) - min(xs) + 1 <= 120 * b, xs)
-        self.assertTrue(10 * b <= max(ys) - min(ys) + 1 <= 16 * b, ys)
+        self.assertTrue(105 * b <= max(xs) - min(xs) + 1 <= 120 * b, (min(xs), max(xs)))
+        self.assertTrue(10 * b <= max(ys) - min(ys) + 1 <= 16 * b, (min(ys), max(ys)))
         self.assertEqual({ansicht.atome[i][0] for i in ansicht.sichtbare()}, {"C", "H", "N", "O"})
         self.pruefe_atome(leer, ansicht, Ansicht(ALANIN["Alanin.xyz"], q.breite // 2, q.hoehe // 2))
         for schliessen in [lambda: q.taste("Return"), lambda: q.klick(*knopf)]:
@@ -83,18 +83,18 @@ class AuswahlTest(QuilTest):
 
     def test_klick_waehlt_und_zug_dreht(self):
         q = self.starten("kupfer.xyz", inhalte={"kupfer.xyz": self.KUPFER})
-        ansicht, vorher, kupfer, kohlenstoff = self.ansicht(self.KUPFER), q.bild(), 13, 1
-        for i, klick in [(kupfer, q.klick), (kohlenstoff, lambda x, y: q.ziehen((x, y), (x + 1, y)))]:
+        ansicht, vorher, cu, c = self.ansicht(self.KUPFER), q.bild(), 13, 1  # the copper atom, a carbon
+        for i, klick in [(cu, q.klick), (c, lambda x, y: q.ziehen((x, y), (x + 1, y)))]:
             klick(*ansicht.punkt(i))  # a click, or a release 1 pixel away, selects atom i
             gewaehlt = q.bild()
             self.pruefe_farbe(gewaehlt, ansicht.punkt(i), ansicht.farbe(i, True), ansicht.farbe(i))
             self.pruefe_atome(gewaehlt, ansicht, ausser=i)
             q.klick(*ansicht.punkt(i))
             self.assertEqual(q.bild(), vorher, "ein zweiter Klick waehlt ab, und nichts hat sich gedreht")
-        x, y = ansicht.punkt(kohlenstoff)
+        x, y = ansicht.punkt(c)
         q.ziehen((x, y), (x + 2, y))  # a drag: no selection, but a turn as by the right arrow
         gezogen, gedreht = q.bild(), self.ansicht(self.KUPFER, drehung=(1, -1))
-        self.pruefe_farbe(gezogen, gedreht.punkt(1), gedreht.farbe(1), gedreht.farbe(1, True))
+        self.pruefe_farbe(gezogen, gedreht.punkt(c), gedreht.farbe(c), gedreht.farbe(c, True))
         for taste, erwartet in [("Home", vorher), ("Right", gezogen)]:
             q.taste(taste)
             self.assertEqual(q.bild(), erwartet, taste)

@@ -84,10 +84,12 @@ class Quil:
         self.ruhig(lambda bild: farbe_passt(bild.pixel(self.breite - 2, self.hoehe - 2), HINTERGRUND, 2))
 
     def xdotool(self, *argumente, programm="xdotool"):
-        if self.prozess.poll() is not None:
-            raise AssertionError(f"quil endete mit {self.prozess.returncode}: {self.ausgabe(2)}")
-        return subprocess.run([programm, *map(str, argumente)], env=self.umgebung, capture_output=True,
-                              timeout=WARTEZEIT, check=True).stdout
+        try:
+            assert self.prozess.poll() is None, "quil endete"
+            return subprocess.run([programm, *map(str, argumente)], env=self.umgebung, capture_output=True,
+                                  timeout=WARTEZEIT, check=True).stdout
+        except (AssertionError, subprocess.SubprocessError) as fehler:
+            raise AssertionError(f"{fehler}; quil: {self.prozess.poll()}, {self.ausgabe(2)}") from fehler
 
     def bewegen(self, x, y, *dann):
         """Moves the pointer to (x, y), then runs the xdotool commands dann, in order."""
@@ -120,11 +122,9 @@ class Quil:
             bilder = [bilder[1], self.foto()]
         return bilder[1]
 
-    def bild(self, anders_als=None):
-        """The settled picture once it differs from anders_als, else once all input sent so far is
-        handled: a click opens the bar in a frame after all input before; the pointer below closes it."""
-        if anders_als is not None:
-            return self.ruhig(lambda bild: bild != anders_als, "ein geaendertes Bild")
+    def bild(self):
+        """The settled picture once all input sent so far is handled: a click opens the menu bar in
+        a frame after all input before it; the pointer far below closes the bar again."""
         leiste = (self.breite - 100, 10 * self.bigfont)
         self.klick(*leiste)
         self.ruhig(lambda bild: farbe_passt(bild.pixel(*leiste), MENUGRAU), "die offene Menueleiste")
@@ -139,7 +139,7 @@ class Quil:
         for x, y, *knopf in [(600 * b, 10 * b, "click", 1), (spalte * b, 10 * b, "mousedown", 1),
                              (spalte * b, (24 * zeile + 12) * b)]:
             self.bewegen(x, y, *knopf)
-            bilder.append(self.bild(anders_als=bilder[-1]))
+            bilder.append(self.ruhig(lambda bild: bild != bilder[-1], "ein geaendertes Bild"))
         self.xdotool("mouseup", 1)
         return bilder[1:]
 
