@@ -174,4 +174,4 @@ class StartTest(QuilTest):
 
 
 if __name__ == "__main__":
-    unittest.main(verbosity=2)
+    unittest.main(verbosity=2, failfast=True)  # a SIGTERM, too, stops the run and its clean-ups follow
