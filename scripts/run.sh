@@ -8,4 +8,4 @@ scripts/build.sh build
 if [ -n "${DISPLAY:-}" ]; then
   exec build/quil "$@"
 fi
-exec python3 -B tests/gui/bildschirmfoto.py build/quil build/quil.png "$@"
+exec python3 -B tests/gui/treiber.py foto build/quil build/quil.png "$@"

@@ -1,403 +1,177 @@
 #!/usr/bin/env python3
 # GUI tests of quil under Xvfb with real X input: window, scene colours, picking, keys, camera,
-# menu, diagnostics. Usage: gui_test.py QUIL [--vorladen BIBLIOTHEK] [TestKlasse ...]
-import math
-import os
-import sys
-import unittest
+# menu, about box, start-up messages. QUIL=PROGRAMM [QUIL_VORLADEN=BIBLIOTHEK] gui_test.py [Klasse...]
+import os, unittest
 
-import szene
-import treiber
-from treiber import HELLBLAU, HINTERGRUND, MENUGRAU, farbe_passt
+from szene import Ansicht, V
+from treiber import HELLBLAU, HINTERGRUND, MENUGRAU, Quil, farbe_passt
 
-ALANIN = os.path.normpath(os.path.join(treiber.HIER, "..", "..", "Alanin.xyz"))
-TOLERANZ = 3
-QUIL = None      # set from the command line
-VORLADEN = None  # library preloaded into quil
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "Alanin.xyz")) as datei:
+    ALANIN = {"Alanin.xyz": datei.read()}
+QUIL, VORLADEN = os.path.abspath(os.environ["QUIL"]), os.environ.get("QUIL_VORLADEN")
 
 
-class QuilTest(unittest.TestCase):
-    """Starts quil in a session of its own and checks what the window shows."""
-
-    def starten(self, bildschirm=(1600, 1200), dateien=(ALANIN,), argumente=(), inhalte=None):
-        sitzung = treiber.Sitzung(QUIL, bildschirm, dateien, argumente, inhalte, vorladen=VORLADEN)
-        sitzung.__enter__()
-        self.addCleanup(sitzung.__exit__, None, None, None)
-        self.sitzung, self.fenster = sitzung, sitzung.fenster
-        self.atome, self.bindungen = szene.xyz_lesen(ALANIN)
-        return sitzung.fenster.warte_auf_ruhe()
-
-    def ansicht(self, kamera=None):
-        kamera = kamera or szene.Kamera(self.fenster.breite, self.fenster.hoehe)
-        return szene.Ansicht(self.atome, self.bindungen, kamera)
-
-    def aendern(self, aktion, bild):
-        return self.fenster.aendern(aktion, bild)
-
-    def pruefe_farbe(self, bild, punkt, erwartet, falsch):
-        """The pixel has the expected colour, and the check would notice the wrong one."""
-        farbe = bild.pixel(*punkt)
-        self.assertTrue(farbe_passt(farbe, erwartet, TOLERANZ), f"{punkt}: {farbe} statt {erwartet}")
-        self.assertFalse(farbe_passt(farbe, falsch, TOLERANZ), f"{punkt}: {farbe} gleicht {falsch}")
-
-    def passt(self, bild, ansicht, i, selektiert=False):
-        return farbe_passt(bild.pixel(*ansicht.fensterpunkt(i)), ansicht.farbe(i, selektiert), TOLERANZ)
-
-    def pruefe_atome(self, bild, ansicht, falsche_ansicht):
-        """Every atom seen at its centre shows its lit colour there; under the wrong view
-        at least one of them would not."""
-        sichtbar = ansicht.sichtbare()
-        self.assertGreaterEqual(len(sichtbar), 4)
-        for i in sichtbar:
-            self.assertTrue(self.passt(bild, ansicht, i),
-                            f"Atom {i} ({self.atome[i].name}) bei {ansicht.fensterpunkt(i)}: "
-                            f"{bild.pixel(*ansicht.fensterpunkt(i))} statt {ansicht.farbe(i)}")
-        falsch = falsche_ansicht.sichtbare()
-        self.assertFalse(all(self.passt(bild, falsche_ansicht, i) for i in falsch))
-
-    def beenden(self, bild):
-        """Ends quil through the menu: status 0 and no report of a sanitizer."""
-        self.assertEqual(treiber.menu_beenden(self.sitzung, bild), 0, self.sitzung.stderr())
-        self.pruefe_sauber()
-
-    def pruefe_sauber(self):
-        fehler = self.sitzung.stderr()
-        self.assertNotIn("Sanitizer", fehler)
-        self.assertNotIn("runtime error", fehler)
-
-
-def dunkle_pixel(bild, links, oben, rechts, unten, grenze=60):
+def dunkel(bild, links, oben, rechts, unten, grenze=60):
     return [(x, y) for y in range(oben, unten) for x in range(links, rechts) if max(bild.pixel(x, y)) < grenze]
 
 
-def beschriftung(bild, bigfont):
-    """Width and height of the dark text in the top strip left of x = 300 * bigfont."""
-    punkte = dunkle_pixel(bild, 0, 0, 300 * bigfont, 23 * bigfont)
-    if not punkte:
-        return 0, 0
-    xs, ys = [p[0] for p in punkte], [p[1] for p in punkte]
-    return max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+class QuilTest(unittest.TestCase):
+    def starten(self, *argumente, inhalte=ALANIN, **wie):
+        self.q = Quil(self.enterContext, QUIL, argumente, inhalte=inhalte, vorladen=VORLADEN, **wie)
+        return self.q
 
+    def ansicht(self, text=ALANIN["Alanin.xyz"], **kamera):
+        return Ansicht(text, self.q.breite, self.q.hoehe, **kamera)
 
-def schrift_passt(groesse, bigfont):
-    """"Menuleiste" in the menu font: ten cells of 12 x 16 pixels, times bigfont."""
-    breite, hoehe = groesse
-    return 105 * bigfont <= breite <= 120 * bigfont and 10 * bigfont <= hoehe <= 16 * bigfont
+    def pruefe_farbe(self, bild, punkt, erwartet, falsch):
+        self.assertTrue(farbe_passt(bild.pixel(*punkt), erwartet), (punkt, bild.pixel(*punkt), erwartet))
+        self.assertFalse(farbe_passt(bild.pixel(*punkt), falsch), (punkt, bild.pixel(*punkt), falsch))
+
+    def pruefe_atome(self, bild, ansicht, falsch=None, ausser=None):
+        """Atoms in sight but ausser show their lit colour at the centre; under falsch not all would."""
+        for i in set(ansicht.sichtbare()) - {ausser}:
+            anderes = "O" if ansicht.atome[i][0] == "N" else "N"
+            self.pruefe_farbe(bild, ansicht.punkt(i), ansicht.farbe(i), ansicht.farbe(i, element=anderes))
+        if falsch:
+            self.assertFalse(all(farbe_passt(bild.pixel(*falsch.punkt(i)), falsch.farbe(i))
+                                 for i in falsch.sichtbare()))
 
 
 class FensterTest(QuilTest):
-    def test_fenster_szene_tasten_und_menu(self):
-        bild = self.starten()
-        self.assertEqual(self.fenster.geometrie(), (30, 10, 1200, 900))
-        for ecke in [(5, 890), (1190, 890), (1190, 100)]:
-            self.pruefe_farbe(bild, ecke, HINTERGRUND, MENUGRAU)
-        self.assertTrue(schrift_passt(beschriftung(bild, 1), 1), beschriftung(bild, 1))
-        self.assertFalse(schrift_passt(beschriftung(bild, 1), 2))
-        ansicht = self.ansicht()
-        self.pruefe_elementfarben(bild, ansicht)
-        self.pruefe_diagnosen()
-        self.pruefe_menu(bild)
+    """The window on a screen of 1600 x 1200 (and of 3840 x 2160 below): place and size, menu font,
+    background, the atoms, the about box, diagnostics of unbound keys, the menu and its Exit."""
+    BILDSCHIRM, GEOMETRIE, B = (1600, 1200), (30, 10, 1200, 900), 1
 
-    def pruefe_elementfarben(self, bild, ansicht):
-        gesehen = {self.atome[i].name: i for i in ansicht.sichtbare()}
-        self.assertEqual(sorted(gesehen), ["C", "H", "N", "O"])
-        anderes = {"C": "N", "N": "O", "O": "H", "H": "C"}
-        for name, i in gesehen.items():
-            falsch = ansicht.kamera.farbe(szene.Atom(anderes[name], self.atome[i].p), ansicht.oberflaeche(i))
-            self.pruefe_farbe(bild, ansicht.fensterpunkt(i), ansicht.farbe(i), falsch)
-
-    def pruefe_diagnosen(self):
-        self.fenster.bewegen(12, 34)
+    def test_fenster(self):
+        q, b = self.starten(bildschirm=self.BILDSCHIRM), self.B
+        self.assertEqual(q.geometrie, self.GEOMETRIE)
+        leer, ansicht = q.bild(), self.ansicht()
+        box, knopf = (50 + 140 * b, 50 + 10 * b), (50 + 78 * b, 50 + 98 * b)  # in the about box, its button "ok"
+        for punkt in [(5, q.hoehe - 10), (q.breite - 10, q.hoehe - 10), (q.breite - 10, 100 * b), box]:
+            self.pruefe_farbe(leer, punkt, HINTERGRUND, MENUGRAU)
+        xs, ys = zip(*dunkel(leer, 0, 0, 300 * b, 23 * b))  # "Menuleiste": ten cells of 12 x 16, times b
+        self.assertTrue(105 * b <= max(xs) - min(xs) + 1 <= 120 * b, (min(xs), max(xs)))
+        self.assertTrue(10 * b <= max(ys) - min(ys) + 1 <= 16 * b, (min(ys), max(ys)))
+        self.assertEqual({ansicht.atome[i][0] for i in ansicht.sichtbare()}, {"C", "H", "N", "O"})
+        self.pruefe_atome(leer, ansicht, Ansicht(ALANIN["Alanin.xyz"], q.breite // 2, q.hoehe // 2))
+        for schliessen in [lambda: q.taste("Return"), lambda: q.klick(*knopf)]:
+            q.menu("Ueber")  # its requester opens on the menu's thread: wait for its grey
+            offen = q.ruhig(lambda bild: farbe_passt(bild.pixel(*box), (204, 204, 204)), "die Box")
+            self.assertTrue(dunkel(offen, 50 + 4 * b, 50 + 2 * b, 50 + 60 * b, 50 + 20 * b), "kein Text \"quil\"")
+            schliessen()
+            q.ruhig(lambda bild: bild == leer, "das Bild ohne Box")
+        q.bewegen(12, 340)
         for taste in ["q", "Q", "1", "Tab", "F5", "Insert"]:
-            self.fenster.taste(taste)
-        erwartet = ("key(c='Q',x=12,y=34)\n" * 2 + "key(c='1',x=12,y=34)\n"
-                    "key(c=9=0x09,x=12,y=34)\nspezial(key=5,x=12,y=34)\nspezial(key=108,x=12,y=34)\n")
-        self.sitzung.warte_auf_ausgabe(erwartet)
-        self.assertEqual(self.sitzung.stdout(), erwartet)
-
-    def pruefe_menu(self, bild):
-        leiste, titel, eintrag = treiber.menu_masse(1)
-        balken, spalte = (1100, 12), (60, 40)
-        bild = self.aendern(lambda: self.fenster.klicken(*leiste), bild)
-        self.pruefe_farbe(bild, balken, MENUGRAU, HINTERGRUND)
-        self.pruefe_farbe(bild, spalte, HINTERGRUND, MENUGRAU)
-        bild = self.aendern(lambda: self.fenster.druecken(*titel), bild)
-        self.pruefe_farbe(bild, spalte, MENUGRAU, HINTERGRUND)
-        self.assertTrue(dunkle_pixel(bild, 8, 24, 56, 47), "kein Text \"Exit\"")
-        bild = self.aendern(lambda: self.fenster.bewegen(*eintrag), bild)
-        self.pruefe_farbe(bild, spalte, HELLBLAU, MENUGRAU)
-        self.assertEqual(treiber.exit_waehlen(self.sitzung), 0, self.sitzung.stderr())
-        self.pruefe_sauber()
+            q.taste(taste)
+        leiste, spalte, markiert = q.ende()
+        self.assertEqual(q.ausgabe(), "key(c='Q',x=12,y=340)\n" * 2 + "key(c='1',x=12,y=340)\n"
+                         "key(c=9=0x09,x=12,y=340)\nspezial(key=5,x=12,y=340)\nspezial(key=108,x=12,y=340)\n")
+        self.pruefe_farbe(leiste, (q.breite - 100, 12 * b), MENUGRAU, HINTERGRUND)
+        for bild, farbe, falsch in [(leiste, HINTERGRUND, MENUGRAU), (spalte, MENUGRAU, HINTERGRUND),
+                                    (markiert, HELLBLAU, MENUGRAU)]:
+            self.pruefe_farbe(bild, (60 * b, 40 * b), farbe, falsch)  # the first row of column "File"
+        self.assertTrue(dunkel(spalte, 8 * b, 24 * b, 56 * b, 47 * b), "kein Text \"Exit\"")
 
 
-class GrossesFensterTest(QuilTest):
-    def test_doppelte_groesse_und_grosse_schrift(self):
-        bild = self.starten(bildschirm=(3840, 2160))
-        self.assertEqual(self.fenster.geometrie(), (60, 20, 2400, 1800))
-        for ecke in [(10, 1790), (2390, 1790), (2390, 200)]:
-            self.pruefe_farbe(bild, ecke, HINTERGRUND, MENUGRAU)
-        self.assertTrue(schrift_passt(beschriftung(bild, 2), 2), beschriftung(bild, 2))
-        self.assertFalse(schrift_passt(beschriftung(bild, 2), 1))
-        kleine_kamera = szene.Kamera(1200, 900)
-        self.pruefe_atome(bild, self.ansicht(), szene.Ansicht(self.atome, self.bindungen, kleine_kamera))
-        self.beenden(bild)
+class GrossesFensterTest(FensterTest):
+    BILDSCHIRM, GEOMETRIE, B = (3840, 2160), (60, 20, 2400, 1800), 2
 
 
 class AuswahlTest(QuilTest):
     """Alanin with a copper atom beside it: copper shows the brightening rule in every channel."""
+    KUPFER = ALANIN["Alanin.xyz"].replace("13  12", "14  12").replace("\n0 1\n", "\n Cu -3.2 1.8 0.0\n0 1\n")
 
     def test_klick_waehlt_und_zug_dreht(self):
-        atome, bindungen = szene.xyz_lesen(ALANIN)
-        atome.append(szene.Atom("Cu", (-3.2, 1.8, 0.0)))
-        vorher = self.starten(argumente=("kupfer.xyz",),
-                              inhalte={"kupfer.xyz": szene.xyz_text(atome, bindungen)})
-        self.atome = atome
-        ansicht = self.ansicht()
-        kupfer = len(atome) - 1
-        kohlenstoff = next(i for i in ansicht.sichtbare() if self.atome[i].name == "C")
-        self.assertIn(kupfer, ansicht.sichtbare())
-        bild = self.pruefe_klicks(vorher, ansicht, kupfer, lambda x, y: self.fenster.klicken(x, y))
-        bild = self.pruefe_klicks(bild, ansicht, kohlenstoff, lambda x, y: self.ziehen((x, y), (x + 1, y)))
-        self.assertEqual(bild, vorher)
-        self.pruefe_zug(vorher, kohlenstoff)
-
-    def pruefe_klicks(self, bild, ansicht, i, klick):
-        """A click selects atom i, brighter, and leaves the others; a second one deselects it."""
-        punkt = ansicht.fensterpunkt(i)
-        normal, hell = ansicht.farbe(i), ansicht.farbe(i, selektiert=True)
-        andere = [j for j in ansicht.sichtbare() if j != i]
-        gewaehlt = self.aendern(lambda: klick(*punkt), bild)
-        self.pruefe_farbe(gewaehlt, punkt, hell, normal)
-        for j in andere:
-            self.assertTrue(self.passt(gewaehlt, ansicht, j), f"Atom {j} nach dem Klick auf {i}")
-        wieder = self.aendern(lambda: self.fenster.klicken(*punkt), gewaehlt)
-        self.pruefe_farbe(wieder, punkt, normal, hell)
-        return wieder
-
-    def pruefe_zug(self, vorher, i):
-        """A release 2 pixels away is a drag: no selection, but a turn of 1 degree, the same
-        as the right arrow key makes."""
-        x, y = self.ansicht().fensterpunkt(i)
-        self.ziehen((x, y), (x + 2, y))
-        gezogen = self.fenster.nach_schranke()
-        gedreht = szene.Kamera(self.fenster.breite, self.fenster.hoehe)
-        gedreht.drehen(1, -1)
-        nach_drehung = self.ansicht(gedreht)
-        self.pruefe_farbe(gezogen, nach_drehung.fensterpunkt(i), nach_drehung.farbe(i),
-                          nach_drehung.farbe(i, selektiert=True))
-        self.assertEqual(self.aendern(lambda: self.fenster.taste("Home"), gezogen), vorher)
-        rechts = self.aendern(lambda: self.fenster.taste("Right"), vorher)
-        self.assertEqual(rechts, gezogen, "ein Zug um 2 Pixel dreht wie die Pfeiltaste um 1 Grad")
-        self.assertEqual(self.aendern(lambda: self.fenster.taste("Home"), rechts), vorher)
-        links = self.aendern(lambda: self.fenster.taste("Left"), vorher)
-        self.assertNotEqual(links, gezogen)
-        self.beenden(links)
-
-    def ziehen(self, von, nach):
-        self.fenster.druecken(*von)
-        self.fenster.bewegen(*nach)
-        self.fenster.loslassen(*nach)
+        q = self.starten("kupfer.xyz", inhalte={"kupfer.xyz": self.KUPFER})
+        ansicht, vorher, cu, c = self.ansicht(self.KUPFER), q.bild(), 13, 1  # the copper atom, a carbon
+        for i, klick in [(cu, q.klick), (c, lambda x, y: q.ziehen((x, y), (x + 1, y)))]:
+            klick(*ansicht.punkt(i))  # a click, or a release 1 pixel away, selects atom i
+            gewaehlt = q.bild()
+            self.pruefe_farbe(gewaehlt, ansicht.punkt(i), ansicht.farbe(i, True), ansicht.farbe(i))
+            self.pruefe_atome(gewaehlt, ansicht, ausser=i)
+            q.klick(*ansicht.punkt(i))
+            self.assertEqual(q.bild(), vorher, "ein zweiter Klick waehlt ab, und nichts hat sich gedreht")
+        x, y = ansicht.punkt(c)
+        q.ziehen((x, y), (x + 2, y))  # a drag: no selection, but a turn as by the right arrow
+        gezogen, gedreht = q.bild(), self.ansicht(self.KUPFER, drehung=(1, -1))
+        self.pruefe_farbe(gezogen, gedreht.punkt(c), gedreht.farbe(c), gedreht.farbe(c, True))
+        for taste, erwartet in [("Home", vorher), ("Right", gezogen)]:
+            q.taste(taste)
+            self.assertEqual(q.bild(), erwartet, taste)
+        q.ende()
 
 
 class TastenTest(QuilTest):
-    def test_schalter(self):
-        vorher = self.starten()
-        ansicht = self.ansicht()
-        bild = self.pruefe_kugeln(vorher, ansicht)
-        bild = self.pruefe_bindungen(bild, ansicht)
-        bild = self.pruefe_kreuz(bild, ansicht)
-        bild = self.pruefe_licht(bild, ansicht)
-        bild = self.pruefe_skalierung(bild, ansicht)
+    """The switch keys S, L, F and T change the picture, pressed again they restore it; K too, in
+    four presses. Arrows and page keys turn the camera 1 degree, a wheel step zooms by 0.5."""
+
+    def test_schalter_und_kamera(self):
+        q, a = self.starten(), self.ansicht()
+        vorher = q.bild()
+        # dark pixels across the bond N-C, which runs across the picture, midway between the spheres
+        x, y = int(a.punkt(0)[0] + a.bildradius(0) + a.punkt(1)[0] - a.bildradius(1)) // 2, a.punkt(0)[1]
+        breite = lambda bild: len(dunkel(bild, x, y - 30, x + 1, y + 31, 100))
+        enden = [[round(k) for k in a.fensterpunkt(V(e))] for e in [(-4, 0, 0), (0, 3, 0), (4, 0, 0), (0, -3, 0)]]
+        kreuz = lambda bild: [bool(dunkel(bild, x - 1, y - 1, x + 2, y + 2, 80)) for x, y in enden]  # axes' ends
+        self.assertEqual((self.blauanteil(vorher) > 0.95, breite(vorher) > 18, any(kreuz(vorher))),
+                         (True, True, False))  # solid spheres, cylinders of 0.19 units, no cross
+        for taste, pruefe in [("s", lambda bild: self.assertLess(self.blauanteil(bild), 0.6)),  # wire spheres
+                              ("l", lambda bild: self.assertIn(breite(bild), range(5, 9))),  # lines 1200 / 200 px
+                              ("f", lambda bild: self.assertTrue(all(kreuz(bild)))),  # the axes cross
+                              ("t", lambda bild: self.pruefe_atome(bild, self.ansicht(ambient=False), a))]:
+            with self.subTest(taste):
+                q.taste(taste)
+                pruefe(q.bild())
+                q.taste(taste)
+                self.assertEqual(q.bild(), vorher)
+        for skala in (0.75, 0.5, 0.25, 1):  # the spheres' share of their radius after each K
+            q.taste("k")
+            bild = q.bild()
+            self.assertAlmostEqual(self.blauanteil(bild), (min(skala, 0.7) / 0.7) ** 2, delta=0.1)
         self.assertEqual(bild, vorher)
-        self.beenden(bild)
-
-    def umschalten(self, taste, bild):
-        """Presses a switch key: the picture changes; returns it. A second press restores it."""
-        anders = self.aendern(lambda: self.fenster.taste(taste), bild)
-        self.assertNotEqual(anders, bild)
-        return anders
-
-    def zurueck(self, taste, anders, bild):
-        wieder = self.aendern(lambda: self.fenster.taste(taste), anders)
-        self.assertEqual(wieder, bild, f"Taste {taste} zweimal")
-        return wieder
-
-    def pruefe_kugeln(self, bild, ansicht):
-        i = next(i for i in ansicht.sichtbare() if self.atome[i].name == "N")
-        draht = self.umschalten("s", bild)
-        self.assertGreater(self.anteil_blau(bild, ansicht, i), 0.95)
-        self.assertLess(self.anteil_blau(draht, ansicht, i), 0.6)
-        return self.zurueck("s", draht, bild)
-
-    def anteil_blau(self, bild, ansicht, i):
-        """The share of blue pixels within 0.7 of the radius of atom i's outline."""
-        mx, my = ansicht.fensterpunkt(i)
-        r = int(0.7 * ansicht.bildradius(i))
-        punkte = [(x, y) for x in range(mx - r, mx + r + 1) for y in range(my - r, my + r + 1)
-                  if (x - mx) ** 2 + (y - my) ** 2 <= r * r]
-        blau = [p for p in punkte if bild.pixel(*p)[2] > bild.pixel(*p)[0] + 60]
-        return len(blau) / len(punkte)
-
-    def pruefe_bindungen(self, bild, ansicht):
-        mitte, weiter = ansicht.freie_bindungsmitte()
-        linien = self.umschalten("l", bild)
-        self.assertGreater(bindungsbreite(bild, mitte, weiter), 18)  # a cylinder of 0.19 units
-        breite = bindungsbreite(linien, mitte, weiter)
-        self.assertTrue(5 <= breite <= 8, f"Linienbreite {breite}")  # 1200 / 200 pixels
-        return self.zurueck("l", linien, bild)
-
-    def pruefe_kreuz(self, bild, ansicht):
-        kreuz = self.umschalten("f", bild)
-        for punkt in [(-4, 0, 0), (0, 3, 0), (4, 0, 0), (0, -3, 0)]:
-            x, y = (int(round(k)) for k in ansicht.kamera.fensterpunkt(punkt))
-            self.assertTrue(dunkle_pixel(kreuz, x - 1, y - 1, x + 2, y + 2, grenze=80), punkt)
-            self.assertFalse(dunkle_pixel(bild, x - 1, y - 1, x + 2, y + 2, grenze=80), punkt)
-        return self.zurueck("f", kreuz, bild)
-
-    def pruefe_licht(self, bild, ansicht):
-        dunkel = self.umschalten("t", bild)
-        ohne_ambient = szene.Kamera(self.fenster.breite, self.fenster.hoehe)
-        ohne_ambient.ambient = False
-        self.pruefe_atome(dunkel, self.ansicht(ohne_ambient), ansicht)
-        return self.zurueck("t", dunkel, bild)
-
-    def pruefe_skalierung(self, bild, ansicht):
-        """K: spheres at 0.75, 0.5, 0.25 of their radius, then whole again. Seen at 0.4 and 0.6
-        of the nitrogen's radius left of its centre: sphere or background."""
-        i = next(i for i in ansicht.sichtbare() if self.atome[i].name == "N")
-        mx, my = ansicht.fensterpunkt(i)
-        proben = [(mx - int(anteil * ansicht.bildradius(i)), my) for anteil in (0.4, 0.6)]
-        for skala in (0.75, 0.5, 0.25):
-            bild = self.umschalten("k", bild)
-            for (x, y), anteil in zip(proben, (0.4, 0.6)):
-                if anteil < skala:
-                    self.pruefe_blau(bild, (x, y))
+        for taste, achse, grad, zoom in [("Left", 1, 10, 0), ("Right", 1, -10, 0), ("Up", 0, 10, 0),
+                                         ("Down", 0, -10, 0), ("Prior", 2, 10, 0), ("Next", 2, -10, 0),
+                                         (4, 0, 0, 4), (5, 0, 0, -4)]:
+            with self.subTest(taste):  # ten key presses, or four wheel steps
+                if zoom:
+                    q.klick(600, 450, taste, mal=4)
                 else:
-                    self.pruefe_farbe(bild, (x, y), HINTERGRUND, szene.ELEMENTE["N"][1])
-        return self.umschalten("k", bild)
+                    q.taste(taste, mal=10)
+                self.pruefe_atome(q.bild(), self.ansicht(drehung=(achse, grad), zoom=zoom),
+                                  self.ansicht(drehung=(achse, -grad), zoom=-zoom))
+                q.taste("Home")
+                self.assertEqual(q.bild(), vorher)
+        q.ende()
 
-    def pruefe_blau(self, bild, punkt):
-        r, _, b = bild.pixel(*punkt)
-        self.assertGreater(b, r + 60, f"{punkt}: {bild.pixel(*punkt)} ist nicht blau")
-        self.assertFalse(farbe_passt(bild.pixel(*punkt), HINTERGRUND, TOLERANZ))
-
-
-def bindungsbreite(bild, mitte, weiter):
-    """Dark pixels across the bond at mitte (weiter: a point further along the bond)."""
-    dx, dy = weiter[0] - mitte[0], weiter[1] - mitte[1]
-    laenge = math.hypot(dx, dy)
-    nx, ny = -dy / laenge, dx / laenge
-    punkte = {(int(mitte[0] + nx * s), int(mitte[1] + ny * s)) for s in range(-30, 31)}
-    return sum(1 for p in punkte if max(bild.pixel(*p)) < 100)
-
-
-class KameraTest(QuilTest):
-    DREHUNGEN = {"Left": (1, 1), "Right": (1, -1), "Up": (0, 1), "Down": (0, -1),
-                 "Prior": (2, 1), "Next": (2, -1)}
-
-    def test_drehen_zoomen_zuruecksetzen(self):
-        vorher = self.starten()
-        for taste, (achse, richtung) in self.DREHUNGEN.items():
-            self.fenster.taste(taste, wiederholen=10)
-            bild = self.fenster.nach_schranke()
-            self.pruefe_atome(bild, self.gedreht(achse, 10 * richtung), self.gedreht(achse, -10 * richtung))
-            self.assertEqual(self.aendern(lambda: self.fenster.taste("Home"), bild), vorher, taste)
-        for _ in range(4):
-            self.fenster.klicken(600, 450, knopf=4)
-        bild = self.fenster.nach_schranke()
-        self.pruefe_atome(bild, self.gezoomt(4), self.gezoomt(-4))
-        self.assertEqual(self.aendern(lambda: self.fenster.taste("Home"), bild), vorher)
-        for _ in range(4):
-            self.fenster.klicken(600, 450, knopf=5)
-        bild = self.fenster.nach_schranke()
-        self.pruefe_atome(bild, self.gezoomt(-4), self.gezoomt(4))
-        self.assertEqual(self.aendern(lambda: self.fenster.taste("Home"), bild), vorher)
-        self.beenden(vorher)
-
-    def gedreht(self, achse, grad):
-        kamera = szene.Kamera(self.fenster.breite, self.fenster.hoehe)
-        for _ in range(abs(grad)):
-            kamera.drehen(achse, 1 if grad > 0 else -1)
-        return self.ansicht(kamera)
-
-    def gezoomt(self, schritte):
-        kamera = szene.Kamera(self.fenster.breite, self.fenster.hoehe)
-        for _ in range(abs(schritte)):
-            kamera.zoomen(1 if schritte > 0 else -1)
-        return self.ansicht(kamera)
-
-
-class RequesterTest(QuilTest):
-    """The about box under "Hilfe": a requester drawn over the scene, answered by key or click."""
-
-    BOX = (190, 60)        # inside the box, clear of its text and button
-    KNOPF = (128, 148)     # the middle of its one button "ok"
-    REQUESTERGRAU = (204, 204, 204)
-
-    def test_ueber_mit_return_und_mit_klick(self):
-        leer = self.starten()
-        self.pruefe_farbe(leer, self.BOX, HINTERGRUND, self.REQUESTERGRAU)
-        offen = self.ueber_oeffnen(leer)
-        self.assertTrue(dunkle_pixel(offen, 54, 52, 110, 70), "kein Text \"quil\"")
-        bild = self.aendern(lambda: self.fenster.taste("Return"), offen)
-        self.assertEqual(bild, leer)
-        self.ueber_oeffnen(bild)
-        bild = self.aendern(lambda: self.fenster.klicken(*self.KNOPF), offen)
-        self.assertEqual(bild, leer)
-        self.assertEqual(self.sitzung.stdout(), "")
-        self.beenden(bild)
-
-    def ueber_oeffnen(self, bild):
-        leiste, hilfe, ueber = treiber.menu_masse(1)[0], (300, 10), (300, 35)
-        bild = self.aendern(lambda: self.fenster.klicken(*leiste), bild)
-        bild = self.aendern(lambda: self.fenster.druecken(*hilfe), bild)
-        bild = self.aendern(lambda: self.fenster.bewegen(*ueber), bild)
-        bild = self.aendern(lambda: self.fenster.loslassen(*ueber), bild)
-        self.pruefe_farbe(bild, self.BOX, self.REQUESTERGRAU, HINTERGRUND)
-        return bild
+    def blauanteil(self, bild):
+        """The share of blue pixels within 0.7 of the radius of the nitrogen's outline."""
+        a = self.ansicht()
+        (mx, my), r = a.punkt(0), int(0.7 * a.bildradius(0))
+        scheibe = [(mx + x, my + y) for x in range(-r, r + 1) for y in range(-r, r + 1) if x * x + y * y <= r * r]
+        return sum(blau > rot + 60 for rot, _, blau in map(bild.pixel, *zip(*scheibe))) / len(scheibe)
 
 
 class StartTest(QuilTest):
-    def test_ohne_standarddatei(self):
-        bild = self.starten(dateien=())
-        self.assertEqual(self.sitzung.stdout(), "kann \"Alanin.xyz\" nicht oeffnen.\n")
-        self.pruefe_leer(bild)
-        self.beenden(bild)
+    """What quil says at start about the files it gets; no atoms where it read none."""
+    FAELLE = [  # arguments, files beside quil, what quil prints
+        ((), {}, "kann \"Alanin.xyz\" nicht oeffnen.\n"),
+        (("unsinn.dat", "fehlt.xyz"), {**ALANIN, "unsinn.dat": "Keine Struktur\n12 Zeilen\n"},
+         "versuche unbekanntes Format zu lesen:\nzeile1=\"Keine Struktur\"\nzeile2=\"12 Zeilen\"\nzeile3=\"\"\n"
+         "zeile4=\"\"\nFileformat von \"unsinn.dat\" nicht erkannt\nkonnte \"fehlt.xyz\" nicht oeffnen\n"),
+        (("-u", "h2.xyz"), {**ALANIN, "h2.xyz": "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n"},
+         "versuche unbekanntes Format zu lesen:\nzeile1=\"2 1\"\nzeile2=\"H 0 0 0\"\nzeile3=\"H 0 0 0.74\"\n"
+         "zeile4=\"0 1\"\nh2.xyz eingelesen\n")]
 
-    def test_unbekannte_und_fehlende_datei(self):
-        bild = self.starten(argumente=("unsinn.dat", "fehlt.xyz"),
-                            inhalte={"unsinn.dat": "Dies ist keine Strukturdatei.\n12 Zeilen ohne Sinn\n"})
-        ausgabe = self.sitzung.stdout()
-        erwartet = "Fileformat von \"unsinn.dat\" nicht erkannt\nkonnte \"fehlt.xyz\" nicht oeffnen\n"
-        self.assertTrue(ausgabe.endswith(erwartet), ausgabe)
-        self.pruefe_leer(bild)
-        self.beenden(bild)
-
-    def test_formatsuche_mit_u(self):
-        bild = self.starten(argumente=("-u", "h2.xyz"), inhalte={"h2.xyz": "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n"})
-        self.assertEqual(self.sitzung.stdout(),
-                         "versuche unbekanntes Format zu lesen:\nzeile1=\"2 1\"\nzeile2=\"H 0 0 0\"\n"
-                         "zeile3=\"H 0 0 0.74\"\nzeile4=\"0 1\"\nh2.xyz eingelesen\n")
-        self.beenden(bild)
-
-    def pruefe_leer(self, bild):
-        """No atoms: where Alanin's atoms would show, there is background."""
-        ansicht = self.ansicht()
-        for i in ansicht.sichtbare():
-            self.pruefe_farbe(bild, ansicht.fensterpunkt(i), HINTERGRUND, ansicht.farbe(i))
-
-
-def main():
-    global QUIL, VORLADEN
-    if len(sys.argv) < 2:
-        sys.exit("Anwendung: gui_test.py QUIL [--vorladen BIBLIOTHEK] [TestKlasse ...]")
-    QUIL = os.path.abspath(sys.argv.pop(1))
-    if sys.argv[1:2] == ["--vorladen"]:
-        VORLADEN = sys.argv[2]
-        del sys.argv[1:3]
-    treiber.bei_sigterm_aufraeumen()
-    unittest.main(verbosity=2)
+    def test_meldungen(self):
+        for argumente, inhalte, ausgabe in self.FAELLE:
+            with self.subTest(argumente):
+                q = self.starten(*argumente, inhalte=inhalte)
+                bild, ansicht = q.bild(), self.ansicht()
+                for i in ansicht.sichtbare() if "-u" not in argumente else ():
+                    self.pruefe_farbe(bild, ansicht.punkt(i), HINTERGRUND, ansicht.farbe(i))
+                q.ende()
+                self.assertEqual(q.ausgabe(), ausgabe)
 
 
 if __name__ == "__main__":
-    main()
+    unittest.main(verbosity=2, failfast=True)  # a SIGTERM, too, stops the run and its clean-ups follow
