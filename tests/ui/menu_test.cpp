@@ -59,8 +59,8 @@ TEST_F(MenuTest, LayoutAtScaleOneAndTwo) {
 TEST_F(MenuTest, MouseEventsOneAfterAnother) {
   // Event at x, y; then status, open column, marked cell, and whether a handler was requested.
   const std::tuple<const char*, void (*)(int, int), int, int, int, int, int, bool> schritte[] = {
-      {"first press activates the bar", druck, 100, 10, 1, 1, 0, false},
-      {"second press opens Edit", druck, 100, 10, 2, 1, 0, false},
+      {"moving onto the bar activates it", ziehen, 100, 10, 1, 1, 0, false},
+      {"a press opens Edit", druck, 100, 10, 2, 1, 0, false},
       {"down to Undo", ziehen, 100, 29, 3, 1, 5, false},
       {"on to row 2", passiv, 100, 53, 3, 1, 9, false},
       {"a press on an entry does nothing", druck, 100, 53, 3, 1, 9, false},

@@ -85,10 +85,10 @@ TEST(Requester, LayoutAndAnswers) {
       {"small window, click", [] { return bildbreite = 200, bildhoehe = 100, ein_knopf(); },
        "0 0 200 100 | 94 32 142 64", {KNOPF1}, 1},
       {"fields, a number that does not scan", felder, felderbild, {FELD - 2, 8, 'q', KNOPF1}, 1},
-      // Field 0: "abcd", "abd", "ad", "aXd", "aXYd", "aXYäd"; on to the other fields and round.
+      // Field 1, then field 0: "abcd", "abd", "ad", "aXd", "aXYd", "aXYäd"; on to the others and round.
       {"fields, editing", felder, felderbild,
-       {LINKS, ENTF, 8, LINKS, 127, LINKS, RECHTS, 'X', RECHTS, RECHTS, RECHTS, LINKS, 'Y', 0xe4, 0xdf,
-        7, 9, '5', 13, '6', FELD - 3, NEBEN, '1', 13, '!', KNOPF1}, 1},
+       {9, '5', FELD - 0, LINKS, ENTF, 8, LINKS, 127, LINKS, RECHTS, 'X', RECHTS, RECHTS, RECHTS, LINKS, 'Y',
+        0xe4, 0xdf, 7, 13, 13, '6', FELD - 3, NEBEN, '1', 13, '!', KNOPF1}, 1},
       {"fields, Cancel", felder, felderbild, {'9', KNOPF2}, 0},
       {"fields, big font", [] { return requester1.grosserfont(2), felder(); },
        "50 298 730 850 | 180 330 372 394 | 406 330 598 394 |      Input-Requester | "
