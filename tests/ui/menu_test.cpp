@@ -1,242 +1,123 @@
-// Tests of the menu bar: table set-up, layout, the mouse state machine and the menu thread.
+// The menu bar: its cell table and layout, the mouse state machine, and the menu thread running
+// handlers, among them the commands about the program (edit/programm): Ueber and Exit.
 #include "ui/menu.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
+#include "edit/programm.h"
 #include "testhilfe.h"
 #include "ui/requester.h"
+#include "view/ansicht.h"
 
 namespace {
 
 std::atomic<long> letzte_id{-99};
 std::atomic<int> aufrufe{0};
 std::atomic<std::thread::id> handler_thread;
-
-void m_merken(long id) {
-  handler_thread = std::this_thread::get_id();
-  letzte_id = id;
-  aufrufe++;
-}
-
-const funkzeiger kein = nullptr;
-
-void tabelle_leeren() {
-  for (Menu& m : mainmenu) m = Menu();
-  menu.anzahl = menu.imax = 0;
-}
+void m_merken(long id) { handler_thread = std::this_thread::get_id(), letzte_id = id, aufrufe++; }
 
 // The program's table: File, Edit, Optimize, Hilfe with rows of four and of two cells.
 class MenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    tabelle_leeren();
+    for (Menu& m : mainmenu) m = Menu();
+    menu.anzahl = menu.imax = menu.mark = 0;
     menu.grosserfont(1);
-    menu.reset();
-    letzte_id = -99;
-    aufrufe = 0;
     menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
-    menu.setmenu(4, "Open File...", "Undo", "Shake", "Ueber", m_merken, m_merken, m_merken,
+    menu.setmenu(4, "Open File...", "Undo", "Shake", "Ueber", m_merken, m_merken, m_merken, m_ueber);
+    menu.setmenu(4, "Save File...", "Atom aendern...", "Shake off  <ESC>", "Hilfe  H", m_merken, m_merken, m_merken,
                  m_merken);
-    menu.setmenu(4, "Save File...", "Atom aendern...", "Shake off  <ESC>", "Hilfe  H", m_merken,
-                 m_merken, m_merken, m_merken);
-    menu.setmenu(2, "Exit", "Bindung aendern...", m_merken, m_merken);
-    menu.setmenu(2, nullptr, "Molekuel rotieren...", kein, m_merken);
-  }
-  void TearDown() override { menu.grosserfont(1); }
-  // Opens column "Edit" and marks its first entry (cell 5): press, press, move down.
-  void edit_oeffnen() {
-    menu.mausknopf(0, 0, 100, 10);
-    menu.mausknopf(0, 0, 100, 10);
-    menu.mausmotion(100, 29);
+    menu.setmenu(2, "Exit", "Bindung aendern...", m_quit, m_merken);
+    menu.setmenu(2, nullptr, "Molekuel rotieren...", funkzeiger{}, m_merken);
   }
 };
 
-TEST_F(MenuTest, SetmenuFillsRowsAndLeavesMissingCellsEmpty) {
-  EXPECT_EQ(menu.imax, 20);
-  EXPECT_STREQ(mainmenu[9].text, "Atom aendern...");
-  EXPECT_EQ(mainmenu[9].fun, m_merken);
-  EXPECT_STREQ(mainmenu[14].text, "");
-  EXPECT_EQ(mainmenu[14].fun, nullptr);
-  EXPECT_EQ(menu.spalten_laenge(0), 3);
-  EXPECT_EQ(menu.spalten_laenge(1), 4);
-  menu.setmenu(5, "a", "b", "c", "d", "e", m_merken, kein, m_merken, m_merken, m_merken);
-  EXPECT_EQ(menu.imax, 24);  // the fifth text has no column
-  EXPECT_EQ(mainmenu[21].fun, nullptr);
-  EXPECT_STREQ(mainmenu[23].text, "d");
-}
+void druck(int x, int y) { menu.mausknopf(0, 0, x, y); }
+void los(int x, int y) { menu.mausknopf(0, 1, x, y); }
+void ziehen(int x, int y) { menu.mausmotion(x, y); }
+void passiv(int x, int y) { menu.mausmotionpassiv(x, y); }
+void rechts(int x, int y) { menu.mausknopf(2, 0, x, y); }  // other buttons only move
 
+// Right edge and width of each column; at scale 2 also the rows and the 640 pixels below which
+// the bar closes.
 TEST_F(MenuTest, LayoutAtScaleOneAndTwo) {
-  menu.aktivieren(0, 500);
-  const int pos[] = {4, 76, 148, 268, 352}, breite[] = {156, 252, 204, 108};
-  for (int j = 0; j < 5; j++) EXPECT_EQ(menu.menupos[j], pos[j]);
-  for (int j = 0; j < 4; j++) EXPECT_EQ(menu.menubreite[j], breite[j]);
-  menu.grosserfont(2);
-  menu.mausknopf(0, 0, 200, 20);
-  menu.mausknopf(0, 0, 200, 20);
-  menu.mausmotion(200, 46 + 1 + 48 + 5);
+  for (auto [skala, kanten, breite] : {std::tuple{1, std::vector{76, 148, 268, 352}, std::vector{156, 252, 204, 108}},
+                                       {2, std::vector{148, 292, 532, 700}, std::vector{312, 504, 408, 216}}}) {
+    menu.grosserfont(skala);
+    menu.aktivieren(0, 500);
+    EXPECT_EQ(std::vector<int>(menu.menupos + 1, menu.menupos + 5), kanten);
+    EXPECT_EQ(std::vector<int>(menu.menubreite, menu.menubreite + 4), breite);
+  }
+  druck(200, 20), druck(200, 20), ziehen(200, 46 + 1 + 48 + 5);
   EXPECT_EQ(menu.mark, 9);
-  for (int j = 1; j < 5; j++) EXPECT_EQ(menu.menupos[j], 2 * pos[j] - 4);
-  for (int j = 0; j < 4; j++) EXPECT_EQ(menu.menubreite[j], 2 * breite[j]);
+  EXPECT_TRUE(!menu.ist_maus_weg(0, 640) && menu.ist_maus_weg(0, 641));
 }
 
-TEST_F(MenuTest, FirstPressActivatesSecondOpensReleasePicks) {
-  menu.mausknopf(0, 0, 100, 10);
-  EXPECT_EQ(menu.status, 1);
-  EXPECT_EQ(menu.aufklapper, 1);
-  menu.mausknopf(0, 0, 100, 10);
-  EXPECT_EQ(menu.status, 2);
-  menu.mausmotion(100, 29);
-  EXPECT_EQ(menu.status, 3);
-  EXPECT_EQ(menu.mark, 5);
-  menu.mausmotionpassiv(100, 53);
-  EXPECT_EQ(menu.mark, 9);
-  menu.mausknopf(0, 0, 100, 53);  // a press on an entry does nothing
-  EXPECT_EQ(menu.status, 3);
-  EXPECT_FALSE(menu.start_run);
-  menu.mausknopf(0, 1, 100, 53);
-  EXPECT_TRUE(menu.start_run);
-  menu.mausmotion(400, 53);  // right of the column
-  EXPECT_EQ(menu.status, 2);
-  menu.mausmotion(20, 10);  // along the bar to "File"
-  EXPECT_EQ(menu.aufklapper, 0);
+TEST_F(MenuTest, MouseEventsOneAfterAnother) {
+  // Event at x, y; then status, open column, marked cell, and whether a handler was requested.
+  const std::tuple<const char*, void (*)(int, int), int, int, int, int, int, bool> schritte[] = {
+      {"moving onto the bar activates it", ziehen, 100, 10, 1, 1, 0, false},
+      {"a press opens Edit", druck, 100, 10, 2, 1, 0, false},
+      {"down to Undo", ziehen, 100, 29, 3, 1, 5, false},
+      {"on to row 2", passiv, 100, 53, 3, 1, 9, false},
+      {"a press on an entry does nothing", druck, 100, 53, 3, 1, 9, false},
+      {"the release picks it", los, 100, 53, 3, 1, 9, true},
+      {"the right button moves to Optimize", rechts, 160, 10, 2, 2, 9, false},
+      {"down to Shake", ziehen, 160, 29, 3, 2, 6, false},
+      {"right of the column", ziehen, 400, 29, 2, 2, 6, false},
+      {"along the bar to File", ziehen, 20, 10, 2, 0, 6, false},
+      {"row 4 of File is empty", ziehen, 20, 101, 2, 0, 6, false},
+      {"a release there picks nothing", los, 20, 101, 2, 0, 6, false},
+      {"a press right of the titles", druck, 500, 10, 1, 4, 6, false},
+      {"below y 320 it closes", ziehen, 100, 321, 0, 4, 6, false}};
+  for (auto [was, ereignis, x, y, status, aufklapper, mark, waehlt] : schritte) {
+    SCOPED_TRACE(was);
+    menu.start_run = false;
+    ereignis(x, y);
+    EXPECT_EQ(std::make_tuple(menu.status.load(), menu.aktiv.load(), menu.aufklapper, menu.mark.load(),
+                              menu.start_run.load()),
+              std::make_tuple(status, status != 0, aufklapper, mark, waehlt));
+  }
 }
 
-TEST_F(MenuTest, ReleaseOverEmptyCellPicksNothing) {
-  menu.mausknopf(0, 0, 20, 10);
-  menu.mausknopf(0, 0, 20, 10);
-  menu.mausmotion(20, 101);  // row 4 of "File" is empty
-  EXPECT_EQ(menu.status, 2);
-  menu.mausknopf(0, 1, 20, 101);
-  EXPECT_FALSE(menu.start_run);
-}
-
-TEST_F(MenuTest, OtherButtonsAndKeys) {
-  edit_oeffnen();
-  menu.mausknopf(2, 0, 160, 10);
-  EXPECT_EQ(menu.aufklapper, 2);
-  menu.mausknopf(1, 1, 160, 29);
-  EXPECT_EQ(menu.mark, 6);
-  menu.key('a', 160, 29);
-  menu.spezial(101, 160, 29);
-  EXPECT_EQ(menu.status, 3);
-  EXPECT_FALSE(menu.start_run);
-}
-
-TEST_F(MenuTest, ClosingBelow320AndPressRightOfTheTitles) {
-  edit_oeffnen();
-  menu.mausknopf(0, 0, 500, 10);
-  EXPECT_EQ(menu.status, 1);
-  EXPECT_EQ(menu.aufklapper, 4);
-  menu.mausmotion(100, 320);
-  EXPECT_TRUE(menu.aktiv);
-  menu.mausmotion(100, 321);
-  EXPECT_FALSE(menu.aktiv);
-  EXPECT_EQ(menu.status, 0);
-  menu.grosserfont(2);
-  EXPECT_FALSE(menu.ist_maus_weg(0, 640));
-  EXPECT_TRUE(menu.ist_maus_weg(0, 641));
-}
-
-TEST_F(MenuTest, RowsFarBelowAndEntryWithoutHandler) {
-  edit_oeffnen();
-  menu.aktivieren(100, 1000000);
-  EXPECT_EQ(menu.status, 2);
-  menu.mark = 4;
-  mainmenu[4].fun = nullptr;
-  menu.run();
-  EXPECT_EQ(aufrufe, 0);
-  EXPECT_FALSE(menu.aktiv);
-}
-
-TEST_F(MenuTest, TableLimits) {
-  tabelle_leeren();
-  menu.setmenu(3, "a", "b", "c");
-  while (menu.imax + 3 <= MENU_ZELLEN) menu.setmenu(1, "x", m_merken);
-  EXPECT_EQ(ausgabe_von([] { menu.setmenu(1, "y", m_merken); }),
-            "maximale Menu-Anzahl ueberschritten\n");
-  EXPECT_EQ(menu.imax, 498);
-  tabelle_leeren();
-  menu.setmenu(2, "a", "b");
-  while (menu.imax < MENU_ZELLEN) menu.setmenu(1, "x", m_merken);
-  EXPECT_EQ(menu.spalten_laenge(0), 249);
-  menu.mausknopf(0, 0, 10, 10);
-  menu.mausknopf(0, 0, 10, 10);
-  menu.mausmotion(10, 24 + 11 * 24 + 5);
-  EXPECT_EQ(menu.mark, 24);
-}
-
-TEST_F(MenuTest, TooManyColumnsAndSubmenus) {
-  tabelle_leeren();
-  menu.setmenu(21, "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p",
-               "q", "r", "s", "t", "u");
-  EXPECT_EQ(ausgabe_von([] { menu.aktivieren(5000, 10); }),
-            "zu viele Menupunkte\nzu viele Menupunkte\n");
-  EXPECT_EQ(menu.menupos[19], 4 + 19 * 36);
+// A later row takes a whole row of cells, texts first, then handlers, and drops texts beyond the
+// columns; the table holds 500 cells; a bar of 21 titles lays out 19.
+TEST_F(MenuTest, TableRowsAndLimits) {
+  menu.setmenu(5, "a", "b", "c", "d", "e", m_merken, funkzeiger{}, m_merken, m_merken, m_merken);
+  EXPECT_EQ(menu.imax, 24);
+  EXPECT_TRUE(mainmenu[20].fun && !mainmenu[21].fun && mainmenu[23].fun);
+  EXPECT_STREQ(mainmenu[23].text, "d");
+  for (int zeile = 6; zeile < MENU_ZELLEN / 4; zeile++) menu.setmenu(1, "x", m_merken);
+  EXPECT_EQ(ausgabe_von([] { menu.setmenu(1, "y", m_merken); }), "maximale Menu-Anzahl ueberschritten\n");
+  EXPECT_EQ(menu.imax, MENU_ZELLEN);
+  menu.anzahl = menu.imax = 0;
+  menu.setmenu(21, "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r", "s", "t",
+               "u");
+  EXPECT_EQ(ausgabe_von([] { menu.aktivieren(5000, 10); }), "zu viele Menupunkte\nzu viele Menupunkte\n");
   menu.klick(5000, 10, 0);
   EXPECT_EQ(menu.aufklapper, MENU_MAXSPALTEN);
-  EXPECT_EQ(ausgabe_von([] { menu.setsubmenu(3); }),
-            "setsubmenu(n=3, ...)  noch nicht ausprogrammiert!\n");
 }
 
-// The menu thread runs beside the test, which plays the main thread.
-class MenuThreadTest : public MenuTest {
- protected:
-  std::thread menuthread;
-  void starten() {
-    menuthread = std::thread([] { menu.loop(); });
-  }
-  void TearDown() override {
-    if (requester1.aktiv) requester1.key(27, 0, 0);
-    menu.stop_loop();
-    if (menuthread.joinable()) menuthread.join();
-    menu.reset();
-  }
-};
-
-TEST_F(MenuThreadTest, PickedEntryRunsOnTheMenuThreadWithItsCell) {
-  starten();
-  edit_oeffnen();
-  menu.mausknopf(0, 1, 100, 29);
-  ASSERT_TRUE(warten_bis([] { return aufrufe == 1; }));
-  EXPECT_EQ(letzte_id, 5);
+// The test plays the main thread. A handler handed over (as a key does) runs on the menu thread,
+// once however often it was handed over before it ran; an entry without a handler does nothing;
+// Ueber, picked with the mouse, waits there in a requester for the answer; Exit ends the thread.
+TEST_F(MenuTest, TheMenuThreadRunsTheHandlers) {
+  menu.mark = 16, menu.run();
+  menu.run(m_merken), menu.run(m_merken);
+  std::thread menuthread([] { menu.loop(); });
+  EXPECT_TRUE(warten_bis([] { return letzte_id == 1; }));
   EXPECT_EQ(handler_thread.load(), menuthread.get_id());
+  druck(300, 10), druck(300, 10), ziehen(300, 29), los(300, 29);
+  EXPECT_TRUE(warten_bis([] { return requester1.aktiv.load(); }));
+  EXPECT_EQ(std::string(requester1.text) + "|" + requester1.neintext, "quil\nVersion 0.8|");  // one button
   EXPECT_EQ(menu.status, 0);
-}
-
-TEST_F(MenuThreadTest, HandedOverHandlerGetsOneAndRequestsMerge) {
-  menu.run(m_merken);
-  menu.run(m_merken);
-  starten();
-  ASSERT_TRUE(warten_bis([] { return aufrufe == 1; }));
-  EXPECT_EQ(letzte_id, 1);
-  EXPECT_EQ(handler_thread.load(), menuthread.get_id());
-  menu.stop_loop();
-  menuthread.join();
-  EXPECT_EQ(aufrufe, 1);
-}
-
-TEST_F(MenuThreadTest, StopLoopEndsTheThread) {
-  std::atomic<bool> fertig{false};
-  menuthread = std::thread([&fertig] {
-    menu.loop();
-    fertig = true;
-  });
-  menu.stop_loop();
-  EXPECT_TRUE(warten_bis([&fertig] { return fertig.load(); }));
-}
-
-std::atomic<int> handler_antwort{-99};
-
-void m_fragen(long) { handler_antwort = janeinrequester("weiter?", "ja", "nein"); }
-
-TEST_F(MenuThreadTest, HandlerWaitsInARequesterWhileTheMainThreadAnswers) {
-  mainmenu[5].fun = m_fragen;
-  starten();
-  edit_oeffnen();
-  menu.mausknopf(0, 1, 100, 29);
-  ASSERT_TRUE(warten_bis([] { return requester1.aktiv.load(); }));
   requester1.key(13, 0, 0);
-  EXPECT_TRUE(warten_bis([] { return handler_antwort == 0; }));
+  druck(20, 10), druck(20, 10), ziehen(20, 77), los(20, 77);  // File, Exit
+  menuthread.join();  // returns only because Exit stopped the loop
+  EXPECT_EQ(std::make_pair(exitflag.load(), aufrufe.load()), std::make_pair(1, 1));
 }
 
 }  // namespace

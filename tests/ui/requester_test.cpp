@@ -1,12 +1,12 @@
-// Tests of the requesters, driven for real: the blocking call runs on a thread of its own that
-// plays the menu thread, the test plays the main thread and feeds keys and clicks.
+// Requesters answered for real: layout of box, buttons and fields, answers to keys and clicks,
+// field editing and write-back, the limits of their buffers, and calls nobody can answer.
 #include "ui/requester.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
-#include <string>
+#include <tuple>
+#include <vector>
 
 #include "testhilfe.h"
 #include "ui/menu.h"
@@ -14,350 +14,143 @@
 
 namespace {
 
-// A blocking call on its own thread; once the requester is open the test answers it.
-class Aufruf {
- public:
-  explicit Aufruf(std::function<int()> f) : faden([this, f] { ergebnis = f(); }) {
-    offen = warten_bis([] { return requester1.aktiv.load(); });
-  }
-  ~Aufruf() {
-    if (requester1.aktiv) requester1.key(27, 0, 0);
-    if (faden.joinable()) faden.join();
-  }
-  int ende() {
-    faden.join();
-    return ergebnis;
-  }
-  bool offen = false;
-
- private:
-  std::atomic<int> ergebnis{-99};
-  std::thread faden;
-};
-
-void taste(int c) { requester1.key(static_cast<unsigned char>(c), 0, 0); }
-void tippen(const char* s) {
-  for (; *s; s++) taste(static_cast<unsigned char>(*s));
-}
-// A left click at a point in drawing coordinates (y upward), as GLUT delivers it.
-void klicken(int x, int y) { requester1.mausknopf(0, 0, x, bildhoehe - y); }
-template <typename T>
-void klicken(const T& k) {
-  klicken((k.x1 + k.x2) / 2, (k.y1 + k.y2) / 2);
-}
-
-// The answer to frage when the user does what eingabe does, then Escape if it is still open.
-int antwort(std::function<int()> frage, const std::function<void()>& eingabe) {
-  Aufruf a(std::move(frage));
-  EXPECT_TRUE(a.offen);
-  eingabe();
-  if (requester1.aktiv) taste(27);
-  return a.ende();
-}
-
-// Corners as "x1 y1 x2 y2", for one-line comparisons.
-template <typename T>
-std::string ecken(const T& r) {
-  return std::to_string(r.x1) + " " + std::to_string(r.y1) + " " + std::to_string(r.x2) + " " +
-         std::to_string(r.y2);
-}
-
-// The box, the buttons shown and the input boxes of requester1, joined by " | ".
-std::string bild() {
+// Keys, and as negative codes: clicks on a button, beside everything, on field i; special keys.
+constexpr int KNOPF1 = -1, KNOPF2 = -2, KNOPF3 = -3, NEBEN = -4, FELD = -10, LINKS = -100, RECHTS = -102, ENTF = -111;
+void eingeben(const std::vector<int>& folge) {
   const Requester& r = requester1;
-  std::string s = ecken(r);
-  if (r.jatext[0]) s += " | " + ecken(r.knopf1);
+  // A left press in the middle of k, in drawing coordinates (y upward) as GLUT delivers it.
+  auto klicken = [](const auto& k) { requester1.mausknopf(0, 0, (k.x1 + k.x2) / 2, bildhoehe - (k.y1 + k.y2) / 2); };
+  for (int c : folge) {
+    if (c >= 0) requester1.key(static_cast<unsigned char>(c), 0, 0);
+    else if (c <= LINKS) requester1.spezial(-c, 0, 0);
+    else if (c <= FELD) klicken(r.gadget[FELD - c]);
+    else if (c == NEBEN) klicken(Rechteck{r.x1, r.y2 - 4, r.x1 + 4, r.y2});
+    else klicken(c == KNOPF1 ? r.knopf1 : c == KNOPF2 ? r.knopf2 : r.knopf3);
+  }
+}
+
+// What frage returns, run on a second thread acting as the menu thread, when the test, acting as
+// the main thread, does what eingabe does once the requester is open, then Escape if still open.
+int antwort(const std::function<int()>& frage, const std::function<void()>& eingabe) {
+  std::atomic<int> ergebnis{-99};
+  std::thread menuthread([&] { ergebnis = frage(); });
+  EXPECT_TRUE(warten_bis([] { return requester1.aktiv.load(); }));
+  eingabe();
+  if (requester1.aktiv) requester1.key(27, 0, 0);
+  menuthread.join();
+  return ergebnis;
+}
+
+// Corners of the box and the buttons shown; with fields the title, and each field's input box
+// and label.
+std::string bild() {
+  auto ecken = [](const auto& k) {
+    return std::to_string(k.x1) + " " + std::to_string(k.y1) + " " + std::to_string(k.x2) + " " + std::to_string(k.y2);
+  };
+  const Requester& r = requester1;
+  std::string s = ecken(r) + " | " + ecken(r.knopf1);
   if (r.neintext[0]) s += " | " + ecken(r.knopf2);
   if (r.canceltext[0]) s += " | " + ecken(r.knopf3);
-  for (int i = 0; r.typ == 2 && i < r.ng; i++) s += " | " + ecken(r.gadget[i]);
+  if (r.typ == 2) s += " |" + std::string(r.text);
+  for (int i = 0; r.typ == 2 && i < r.ng; i++) {
+    const Gadget& g = r.gadget[i];
+    s += " | " + ecken(g) + " / " + ecken(Rechteck{g.x3, g.y3, g.x4, g.y4});
+  }
   return s;
 }
 
-class RequesterTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    bildbreite = 1200;
-    bildhoehe = 900;
+char name[80] = "abcd"; double x = 1.5; int nr = 5; long lang = 7;  // the caller's variables behind the fields
+int felder() {
+  return requester_input(4, "Atom 3", "%s", "%s\n", name, "x", "%8.3f", "%lf", &x, "Nr", "%d", "%d", &nr, "Lang",
+                         "%ld", "%ld", &lang);
+}
+const char* const felderbild =
+    "50 570 394 850 | 116 586 212 618 | 230 586 326 618 |      Input-Requester | 78 750 174 782 / 78 786 174 818 | "
+    "78 670 198 702 / 78 706 198 738 | 222 670 270 702 / 222 706 270 738 | 294 670 366 702 / 294 706 366 738";
+int ein_knopf() { return janeinrequester("falsche Atom-Nummer", "ok", nullptr); }
+
+// Each row asks (setting window or font first where they differ), checks the layout and gives
+// the input. Return answers with the last button, or moves the focus between fields.
+TEST(Requester, LayoutAndAnswers) {
+  const std::tuple<const char*, int (*)(), const char*, std::vector<int>, int> faelle[] = {
+      {"one button, Return", ein_knopf, "50 704 286 850 | 144 736 192 768", {13}, 1},
+      {"three lines, three buttons, Return",
+       [] { return janeinrequester3("Was soll\ngespeichert\nwerden?", "alles", "nur 1 Molekuel", "x"); },
+       "50 682 834 850 | 150 714 342 746 | 346 714 538 746 | 542 714 734 746", {13}, -1},
+      {"two lines, clicks beside the buttons shown",
+       [] { return janeinrequester("Undo-Buffer empty\nnichts zu tun", "ok", "no"); },
+       "50 704 262 850 | 96 736 144 768 | 167 736 215 768", {KNOPF3, NEBEN, 13}, 0},
+      {"big font, Escape", [] { return requester1.grosserfont(2), ein_knopf(); },
+       "50 565 514 850 | 234 629 330 693", {27}, -1},
+      {"small window, click", [] { return bildbreite = 200, bildhoehe = 100, ein_knopf(); },
+       "0 0 200 100 | 94 32 142 64", {KNOPF1}, 1},
+      {"fields, a number that does not scan", felder, felderbild, {FELD - 2, 8, 'q', KNOPF1}, 1},
+      // Field 1, then field 0: "abcd", "abd", "ad", "aXd", "aXYd", "aXYäd"; on to the others and round.
+      {"fields, editing", felder, felderbild,
+       {9, '5', FELD - 0, LINKS, ENTF, 8, LINKS, 127, LINKS, RECHTS, 'X', RECHTS, RECHTS, RECHTS, LINKS, 'Y',
+        0xe4, 0xdf, 7, 13, 13, '6', FELD - 3, NEBEN, '1', 13, '!', KNOPF1}, 1},
+      {"fields, Cancel", felder, felderbild, {'9', KNOPF2}, 0},
+      {"fields, big font", [] { return requester1.grosserfont(2), felder(); },
+       "50 298 730 850 | 180 330 372 394 | 406 330 598 394 |      Input-Requester | "
+       "102 654 294 718 / 102 726 294 790 | 102 494 342 558 / 102 566 342 630 | "
+       "390 494 486 558 / 390 566 486 630 | 534 494 678 558 / 534 566 678 630", {}, 0}};
+  for (const auto& [was, frage, erwartet, eingabe, ergebnis] : faelle) {
+    SCOPED_TRACE(was);
+    bildbreite = 1200, bildhoehe = 900;
     requester1.grosserfont(1);
+    EXPECT_EQ(antwort(frage, [&] { EXPECT_EQ(bild(), erwartet); eingeben(eingabe); }), ergebnis);
   }
-  void TearDown() override { SetUp(); }
-};
-
-int atom_nummer() { return janeinrequester("falsche Atom-Nummer", "ok", nullptr); }
-
-TEST_F(RequesterTest, OneButtonCentredReturnClickAndEscape) {
-  int a = antwort(atom_nummer, [] {
-    EXPECT_EQ(bild(), "50 704 286 850 | 144 736 192 768");
-    taste(13);
-  });
-  EXPECT_EQ(a, 1);
-  EXPECT_EQ(antwort(atom_nummer, [] { klicken(requester1.knopf1); }), 1);
-  EXPECT_EQ(antwort(atom_nummer, [] { taste(27); }), -1);
+  EXPECT_EQ(std::string(name) + " " + std::to_string(x) + " " + std::to_string(nr) + " " + std::to_string(lang),
+            "aXY\xe4!d 1.500500 56 71");
 }
 
-TEST_F(RequesterTest, TwoAndThreeButtonsReturnGivesTheLast) {
-  auto zwei = [] {
-    return janeinrequester(" Bindungs-Nummer oder Atom-Nummern ? ", "Bindungs", "Atom-Nr");
-  };
-  auto drei = [] {
-    return janeinrequester3("Was soll gespeichert werden?", "alles", "nur 1 Molekuel", "cancel");
-  };
-  int a = antwort(zwei, [] {
-    EXPECT_EQ(bild(), "50 704 502 850 | 140 736 260 768 | 291 736 411 768");
-    taste(13);
-  });
-  EXPECT_EQ(a, 0);
-  EXPECT_EQ(antwort(zwei, [] { klicken(requester1.knopf1); }), 1);
-  a = antwort(drei, [] {
-    EXPECT_EQ(bild(), "50 704 834 850 | 150 736 342 768 | 346 736 538 768 | 542 736 734 768");
-    taste(13);
-  });
-  EXPECT_EQ(a, -1);
-  EXPECT_EQ(antwort(drei, [] { klicken(requester1.knopf2); }), 0);
-  a = antwort([] { return janeinrequester("Undo-Buffer empty\nnichts zu tun", "ok", nullptr); },
-              [] {
-                EXPECT_EQ(bild(), "50 704 262 850 | 132 736 180 768");
-                klicken(638, 752);  // where the third button was
-                klicken(requester1.x1 + 2, requester1.y1 + 2);
-                EXPECT_TRUE(requester1.aktiv);
-                klicken(requester1.knopf1);
-              });
-  EXPECT_EQ(a, 1);
-}
-
-TEST_F(RequesterTest, ThreeLinesBigFontAndSmallWindow) {
-  antwort([] { return janeinrequester("a\nb\nc", "ok", nullptr); },
-          [] { EXPECT_EQ(requester1.y2 - requester1.y1, 64 + 104); });
-  requester1.grosserfont(2);
-  antwort(atom_nummer, [] { EXPECT_EQ(bild(), "50 565 514 850 | 234 629 330 693"); });
-  requester1.grosserfont(1);
-  bildbreite = 200;
-  bildhoehe = 100;
-  int a = antwort(atom_nummer, [] {
-    EXPECT_EQ(bild(), "0 0 200 100 | 94 32 142 64");
-    klicken(requester1.knopf1);
-  });
-  EXPECT_EQ(a, 1);
-  bildhoehe = 180;
-  EXPECT_EQ(ecken(requester_box(236, 146)), "0 34 200 180");
-}
-
-TEST_F(RequesterTest, InputFieldLayoutAndEditing) {
-  int nr = 5;
-  int a = antwort([&nr] { return requester_input(1, "Atom-Nummer (0 - 21)", "%d", "%d", &nr); },
-                  [] {
-                    EXPECT_EQ(bild(),
-                              "50 650 394 850 | 116 666 212 698 | 230 666 326 698 | "
-                              "90 750 354 782");
-                    const Gadget& g = requester1.gadget[0];
-                    EXPECT_EQ(ecken(Rechteck{g.x3, g.y3, g.x4, g.y4}), "90 786 354 818");
-                    EXPECT_STREQ(requester1.text, "      Input-Requester");
-                    EXPECT_EQ(g.cursor, 1);
-                    tippen("\b42\r");  // Return only moves the focus
-                    EXPECT_TRUE(requester1.aktiv);
-                    klicken(requester1.knopf1);
-                  });
-  EXPECT_EQ(a, 1);
-  EXPECT_EQ(nr, 42);
-}
-
-TEST_F(RequesterTest, RowsOfFieldsAndTabCycles) {
-  char name[80] = "C";
-  double x = 1.5, y = 2.5, z = -1;
-  auto frage = [&] {
-    return requester_input(4, "Atom 3 (in Molekuel 0)", "%s", "%s\n", name, "Position x", "%12.6f",
-                           "%lf", &x, "Position y", "%12.6f", "%lf", &y, "Position z", "%12.6f",
-                           "%lf", &z);
-  };
-  int a = antwort(frage, [] {
-    EXPECT_EQ(bild(),
-              "50 570 634 850 | 196 586 292 618 | 390 586 486 618 | 66 750 354 782 | "
-              "66 670 234 702 | 258 670 426 702 | 450 670 618 702");
-    EXPECT_EQ(std::strlen(requester1.text), 31u);
-    EXPECT_STREQ(requester1.gadget[1].eingabetext, "    1.500000");
-    for (int i : {1, 2, 3, 0}) {
-      taste(i % 2 ? 9 : 13);
-      EXPECT_EQ(requester1.fokus(), i);
-    }
-    klicken(requester1.gadget[2]);
-    klicken(requester1.x1 + 2, requester1.y2 - 2);
-    EXPECT_EQ(requester1.fokus(), 2);
-    tippen("5");
-    klicken(requester1.knopf1);
-  });
-  EXPECT_EQ(a, 1);
-  EXPECT_STREQ(name, "C");
-  EXPECT_DOUBLE_EQ(x, 1.5);
-  EXPECT_DOUBLE_EQ(y, 2.5000005);
-}
-
-TEST_F(RequesterTest, InputAtBigFont) {
-  requester1.grosserfont(2);
-  long nr = 7;
-  antwort([&nr] { return requester_input(1, "Atom-Nummer (0 - 21)", "%ld", "%ld", &nr); },
-          [] {
-            EXPECT_EQ(bild(),
-                      "50 458 730 850 | 180 490 372 554 | 406 490 598 554 | 126 654 654 718");
-            tippen("1");
-            klicken(requester1.knopf1);
-          });
-  EXPECT_EQ(nr, 71);
-}
-
-TEST_F(RequesterTest, CursorEditingAndAcceptedCharacters) {
-  char text[80] = "abcd";
-  antwort([&text] { return requester_input(1, "Name", "%s", "%s", text); },
-          [] {
-            const Gadget& g = requester1.gadget[0];
-            requester1.spezial(100, 0, 0);
-            requester1.spezial(100, 0, 0);
-            tippen("X");
-            EXPECT_STREQ(g.eingabetext, "abXcd");
-            taste(8);
-            requester1.spezial(111, 0, 0);
-            EXPECT_STREQ(g.eingabetext, "acd");
-            taste(127);
-            taste(127);
-            taste(8);
-            requester1.spezial(100, 0, 0);
-            EXPECT_STREQ(g.eingabetext, "cd");
-            EXPECT_EQ(g.cursor, 0);
-            for (int i = 0; i < 5; i++) requester1.spezial(102, 0, 0);
-            EXPECT_EQ(g.cursor, 2);
-            tippen("\xe4\xdf\a");
-            klicken(requester1.knopf1);
-          });
-  EXPECT_STREQ(text, "cd\xe4");
-  EXPECT_TRUE(myisprint(' ') && myisprint('~') && myisprint(196) && myisprint(252 + 256));
-  EXPECT_FALSE(myisprint(31) || myisprint(127) || myisprint(223) || myisprint(0xA0));
-}
-
-TEST_F(RequesterTest, FieldsHoldAt79Characters) {
-  char lang[120];
-  std::memset(lang, 'a', 100);
-  lang[100] = '\0';
-  antwort([&lang] { return requester_input(1, "Text", "%s", "%s", lang); },
-          [] {
-            EXPECT_EQ(std::strlen(requester1.gadget[0].eingabetext), 79u);
-            tippen("b");
-            klicken(requester1.knopf1);
-          });
-  EXPECT_EQ(std::string(lang), std::string(79, 'a'));
-}
-
-TEST_F(RequesterTest, ValueThatDoesNotScanAndCancelChangeNothing) {
-  int nr = 7;
-  auto frage = [&nr] { return requester_input(1, "Nr", "%d", "%d", &nr); };
-  EXPECT_EQ(antwort(frage,
-                    [] {
-                      tippen("\bab");
-                      klicken(requester1.knopf1);
-                    }),
-            1);
-  EXPECT_EQ(antwort(frage,
-                    [] {
-                      tippen("9");
-                      klicken(requester1.knopf2);
-                    }),
-            0);
-  EXPECT_EQ(antwort(frage, [] { tippen("9\x1b"); }), 0);
-  EXPECT_EQ(nr, 7);
-}
-
-TEST_F(RequesterTest, TwentyOneFieldsShowTwenty) {
-  int v[21] = {};
-  auto frage = [&v] {
-    return requester_input(
-        21, "a", "%d", "%d", &v[0], "b", "%d", "%d", &v[1], "c", "%d", "%d", &v[2], "d", "%d", "%d",
-        &v[3], "e", "%d", "%d", &v[4], "f", "%d", "%d", &v[5], "g", "%d", "%d", &v[6], "h", "%d",
-        "%d", &v[7], "i", "%d", "%d", &v[8], "j", "%d", "%d", &v[9], "k", "%d", "%d", &v[10], "l",
-        "%d", "%d", &v[11], "m", "%d", "%d", &v[12], "n", "%d", "%d", &v[13], "o", "%d", "%d",
-        &v[14], "p", "%d", "%d", &v[15], "q", "%d", "%d", &v[16], "r", "%d", "%d", &v[17], "s",
-        "%d", "%d", &v[18], "t", "%d", "%d", &v[19], "u", "%d", "%d", &v[20]);
-  };
-  std::string aus =
-      ausgabe_von([&frage] { EXPECT_EQ(antwort(frage, [] { EXPECT_EQ(requester1.ng, 20); }), 0); });
-  EXPECT_EQ(aus, "Fehler: zu viele Eingaben in requester_input(21...) auf 20 begrenzt\n");
-}
-
-TEST_F(RequesterTest, MessagesAndFileNameRespectTheirBuffers) {
+// Texts and fields are cut to their buffers, the caller's too.
+TEST(Requester, BuffersAndLimits) {
   antwort([] { return myprints("kann \"%s\" nicht oeffnen.\n", "x.xyz"), 0; },
-          [] {
-            EXPECT_STREQ(requester1.text, "kann \"x.xyz\" nicht oeffnen.\n");
-            EXPECT_STREQ(requester1.jatext, "ok");
-          });
+          [] { EXPECT_STREQ(requester1.text, "kann \"x.xyz\" nicht oeffnen.\n"); });
   antwort([] { return myprintd("ungueltige Molekuel-Nr: %d\n", -12345), 0; },
           [] { EXPECT_STREQ(requester1.text, "ungueltige Molekuel-Nr: -12345\n"); });
-  std::string lang(5000, 'x');
-  antwort([&lang] { return janeinrequester(lang.c_str(), lang.c_str(), nullptr); },
-          [] {
-            EXPECT_EQ(std::strlen(requester1.text), 3999u);
-            EXPECT_EQ(std::strlen(requester1.jatext), 79u);
-          });
-  char puffer[32];
-  std::memset(puffer, '#', sizeof puffer);
-  std::strcpy(puffer, "abc");
-  std::string aus = ausgabe_von([&puffer] {
-    antwort([&puffer] { return nachfilenamefragen("Lade Molekuel", puffer, 8); },
-            [] {
-              tippen("defghij");
-              klicken(requester1.knopf1);
-            });
+  char text[120] = {}, datei[32] = "abc";
+  std::memset(text, 'a', 100);
+  std::memset(datei + 4, '#', 28);
+  antwort([&text] { return requester_input(1, "Text", "%s", "%s", text); }, [] { eingeben({'b', KNOPF1}); });
+  EXPECT_EQ(text + std::string(requester1.gadget[0].eingabetext), std::string(2 * 79, 'a'));
+  std::string aus = ausgabe_von([&datei] {
+    antwort([&datei] { return nachfilenamefragen("Lade Molekuel", datei, 8); },
+            [] { eingeben({' ', '~', 0xc4, 0x1f, 0xa0, 0xfc, 'x', 'y', 'z', KNOPF1}); });  // not 0x1f, 0xa0
   });
+  EXPECT_EQ(requester1.ng, 1);
+  EXPECT_EQ(std::string(datei, sizeof datei), std::string("abc ~\xc4\xfc\0", 8) + std::string(24, '#'));
   EXPECT_EQ(aus, "Provisorischer filename-Requester:\n");
-  EXPECT_STREQ(puffer, "abcdefg");
-  EXPECT_EQ(std::string(puffer + 8, 24), std::string(24, '#'));
 }
 
-TEST_F(RequesterTest, MainThreadCallIsRefused) {
+// Asked on the main thread nobody could answer, after the event loop nobody will; an inactive
+// requester takes no events.
+TEST(Requester, CallsThatCannotBeAnsweredEnd) {
   haupt_thread = std::this_thread::get_id();
-  int nr = 3;
-  std::string aus = ausgabe_von([&nr] {
-    EXPECT_EQ(janeinrequester("x", "ok", nullptr), -1);
-    EXPECT_EQ(requester_input(1, "Nr", "%d", "%d", &nr), 0);
+  std::string aus = ausgabe_von([] {
+    EXPECT_EQ(std::make_pair(janeinrequester("x", "ok", nullptr), requester_input(1, "", "%d", "%d", &nr)),
+              std::make_pair(-1, 0));
   });
   haupt_thread = std::thread::id();
-  std::string zeile =
-      "Fehler: Requester im Hauptthread aufgerufen - abgelehnt, er wuerde das Programm anhalten\n";
-  EXPECT_EQ(aus, zeile + zeile);
-  EXPECT_FALSE(requester1.aktiv);
-}
-
-TEST_F(RequesterTest, WaitEndsWhenTheEventLoopHasEnded) {
-  Aufruf a(atom_nummer);
-  ASSERT_TRUE(a.offen);
-  hauptschleife_beendet = true;
-  EXPECT_EQ(a.ende(), -1);
+  const char* zeile = "Fehler: Requester im Hauptthread aufgerufen - abgelehnt, er wuerde das Programm anhalten\n";
+  EXPECT_EQ(aus, std::string(zeile) + zeile);
+  auto ende = [] { hauptschleife_beendet = true; EXPECT_TRUE(warten_bis([] { return !requester1.aktiv; })); };
+  EXPECT_EQ(antwort(ein_knopf, ende), -1);
   hauptschleife_beendet = false;
-  EXPECT_FALSE(requester1.aktiv);
-}
-
-TEST_F(RequesterTest, EventsToAnInactiveRequesterAreIgnored) {
   requester1.set(1, 100, 100, "x", "ok", nullptr, nullptr, -1);
   requester1.reset();
-  taste(13);
-  klicken(requester1.knopf1);
+  eingeben({13, KNOPF1});
   EXPECT_EQ(requester1.antwort, -2);
-  requester1.set(1, 100, 100, "x", "ja", "nein", "weg", 1);
-  taste(13);
-  EXPECT_EQ(requester1.antwort, 1);
 }
 
-TEST(RequesterText, StringHelpers) {
-  int nz = 0;
-  EXPECT_EQ(strlen_zeile("ab\nabcd\n", &nz), 4);
-  EXPECT_EQ(nz, 3);
-  EXPECT_EQ(enthaelt("%lf\n", "lf"), 1);
-  EXPECT_EQ(enthaelt("%lf", ""), 0);
-  char ziel[16];
-  strncpy_nocrlf(ziel, "%l\r\nf", 5);
-  EXPECT_STREQ(ziel, "%l");
+TEST(Requester, StringHelpers) {
   char zeile[REQ_TEXTLAENGE];
-  const char* rest = umbruch_zeile("abcdef\ngh", 4, zeile);
-  EXPECT_STREQ(zeile, "abcd");
-  rest = umbruch_zeile(umbruch_zeile(rest, 4, zeile), 4, zeile);
-  EXPECT_STREQ(zeile, "gh");
-  EXPECT_EQ(rest, nullptr);
+  strncpy_nocrlf(zeile, "%l\r\nf", 5);
+  EXPECT_STREQ(zeile, "%l");
+  std::string zeilen;  // drawn lines of at most 4 characters
+  for (const char* rest = "abcdef\ngh"; rest; zeilen += std::string(zeile) + "|") rest = umbruch_zeile(rest, 4, zeile);
+  EXPECT_EQ(zeilen, "abcd|ef|gh|");
 }
 
 }  // namespace
