@@ -2,8 +2,7 @@
 #include "io/mdl.h"
 #include "lesen.h"
 
-// A file the reader refuses shows as "abgelehnt".
-static void mdl(FILE* fp) {
+static void mdl(FILE* fp) {  // a file the reader refuses shows as "abgelehnt"
   if (!mdl_einlesen(fp)) std::puts("abgelehnt");
 }
 
@@ -27,8 +26,9 @@ TEST(Mdl, Dateien) {
     pruefen({{"Zaehlung \"" + zaehlung + "\"", "a\nb\n" + zaehlung, "abgelehnt\n|"}}, mdl);
   tabellen_leeren();
   for (int i = 0; i < 10; i++) gelesen("a\nb\n\n1 0\n0 0 0 H\n", mdl);
-  EXPECT_EQ(ausgabe_von([] { aus_text("a\nb\n\n1 0\n0 0 0 H\n", mdl); }),
-            "zu viele Molekuele, auf 10 begrenzt\nabgelehnt\n");
+  // 991 atoms no longer fit beside the 10 read: refused before the number of molecules is looked at
+  EXPECT_EQ(ausgabe_von([] { aus_text("a\nb\n\n991 0\n", mdl); aus_text("a\nb\n\n1 0\n0 0 0 H\n", mdl); }),
+            "abgelehnt\nzu viele Molekuele, auf 10 begrenzt\nabgelehnt\n");
   EXPECT_EQ(anz_molek, 10);
 }
 
