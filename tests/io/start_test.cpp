@@ -37,7 +37,7 @@ TEST(Kommandozeile, DateienUndAnwendung) {
     std::ofstream(name) << "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n";
   std::ofstream("p.pdb") << pdb << "\nEND\n";
   for (const auto& [argumente, erwartet] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-           {{}, "|1"},                  // the default file, quietly
+           {{}, "|1"},  // the default file, quietly
            {{"h2.xyz", "h2.xyz", "h2.xyz"}, "h2.xyz eingelesen\nh2.xyz eingelesen\nh2.xyz eingelesen\n|3"},
            // only the first name is sniffed; the second is structure text, which hands ATOM lines to the PDB reader
            {{"p.pdb", "p.pdb"}, suche + pdb + "\"\nzeile2=\"END\"\nzeile3=\"\"\nzeile4=\"\"\n"
