@@ -20,9 +20,8 @@ static std::string quil(std::vector<std::string> argumente) {
 // What the program itself prints, then "|" and its exit status.
 static std::string programm(const std::string& argumente) {
   FILE* p = popen((QUIL_BINARY " " + argumente + " 2>&1").c_str(), "r");
-  std::string ausgabe;
-  char puffer[512];
-  for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, p)) > 0;) ausgabe.append(puffer, n);
+  std::string ausgabe(4096, '\0');
+  ausgabe.resize(std::fread(&ausgabe[0], 1, ausgabe.size(), p));
   return ausgabe + "|" + std::to_string(pclose(p));
 }
 

@@ -14,11 +14,12 @@ TEST(Zeilen, Helfer) {
   EXPECT_EQ(scan("=12ab3") + scan(" -7") + scan("keine") + scan("99999999999999999999"), "1:12 1:7 0:0 1:2147483647 ");
   int i = 0;
   double d = 0;
+  char s[] = " \r\n text  mit  \r\n  ", leer[] = "   ", wort[4];
   EXPECT_TRUE(ganzzahl_lesen("-99999999999999", &i) && i == INT_MIN);
+  EXPECT_TRUE(wort_lesen(" Chlor 1", wort, sizeof wort) && std::string(wort) == "Chl");  // cut to fit
   // not right-aligned, two numbers, the line ends inside the field, no number
   EXPECT_FALSE(feld_lesen("12 345", 1, 3, &i) || feld_lesen("3 2", 1, 3, &i) || feld_lesen("  3", 1, 4, &i) ||
                feld_lesen("  ab", 1, 4, &d));
-  char s[] = " \r\n text  mit  \r\n  ", leer[] = "   ";
   strclean(s);
   strclean(leer);
   EXPECT_EQ(std::string(s) + "|" + leer, "text  mit  \r\n|");
