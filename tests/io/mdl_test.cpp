@@ -2,9 +2,8 @@
 #include "io/mdl.h"
 #include "lesen.h"
 
-static void mdl(FILE* fp) {  // a file the reader refuses shows as "abgelehnt"
-  if (!mdl_einlesen(fp)) std::puts("abgelehnt");
-}
+// A file the reader refuses shows as "abgelehnt".
+static void mdl(FILE* fp) { if (!mdl_einlesen(fp)) std::puts("abgelehnt"); }
 
 TEST(Mdl, Dateien) {
   pruefen({{"Marvin, leere dritte Zeile, z wie in der Datei",
@@ -16,10 +15,11 @@ TEST(Mdl, Dateien) {
            {"Felder getrennt, ohne Typ", "a\nb\n\n3 2\n; Kommentar\n1.0 2.0 3.0 O\n\n0 0 0 H\n0 0 1 Xyz\n1 2\n1 3 4\n",
             "Fehlerhaftes Atom: \"Xyz\"\nWerte von Atom 'Xyz' auf Default gesetzt\n"
             "| 0:0+3/2 O(1,2,3) H(0,0,0) Xyz(0,0,1) 0-1:1 0-2:4"},
-           {"unvollstaendige Zeilen", "a\nb\n\n2 3\n1.0 2.0\n0 0 0 C\n1\n1 9 1\n-2147483648 1\n",
+           {"unvollstaendig, Atomnummern ausserhalb", "a\nb\n\n2 5\n1.0 2.0\n0 0 0 C\n1\n1 9 1\n9 1\n0 1\n2 0\n",
             "Fehler in mdl_einlesen: zeile=\"1.0 2.0\"\nWerte von Atom '' auf Default gesetzt\n"
             "Fehler in mdl_einlesen: zeile=\"1\"\nFehler: Atomnummer ausserhalb des Molekuels: zeile=\"1 9 1\"\n"
-            "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"-2147483648 1\"\n| 0:0+2/0 (1,2,0) C(0,0,0)"},
+            "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"9 1\"\nFehler: Atomnummer ausserhalb des Molekuels: "
+            "zeile=\"0 1\"\nFehler: Atomnummer ausserhalb des Molekuels: zeile=\"2 0\"\n| 0:0+2/0 (1,2,0) C(0,0,0)"},
            {"abgebrochener Block bleibt gelesen", "a\nb\n\n3 1\n0 0 0 C\n", "| 0:0+1/0 C(0,0,0)"}},
           mdl);
   for (std::string zaehlung : {"", "\n\n", "\n0 0\n", "\n5\n", "\n1001 0\n", "\n1 2001\n", "\n1 -1\n"})
