@@ -1,124 +1,50 @@
 // MDL mol files: header lines, counts, atom and bond blocks, touching fixed-width fields.
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "io/mdl.h"
-#include "model/tabellen.h"
-#include "testhilfe.h"
+#include "lesen.h"
 
-namespace {
+// A file the reader refuses shows as "abgelehnt".
+static void mdl(FILE* fp) { if (!mdl_einlesen(fp)) std::puts("abgelehnt"); }
 
-struct Mdl : testing::Test {
-  void SetUp() override { tabellen_leeren(); }
-  bool lesen(const std::string& text, std::string* ausgabe = nullptr) {
-    bool ok = false;
-    std::string a = ausgabe_von([&] { aus_text(text, [&](FILE* fp) { ok = mdl_einlesen(fp); }); });
-    if (ausgabe) *ausgabe = a;
-    return ok;
-  }
-};
-
-const char* const ethen =
-    "Ethen\n"
-    "  Marvin  01010000002D\n"
-    "\n"
-    "  2  1  0  0  0  0            999 V2000\n"
-    "   -0.6650    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
-    "    0.6650    0.0000    1.5000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
-    "  1  2  2  0  0  0  0\n"
-    "M  END\n";
-
-TEST_F(Mdl, MarvinDateiMitLeererDritterZeile) {
-  std::string ausgabe;
-  EXPECT_TRUE(lesen(ethen, &ausgabe));
-  EXPECT_EQ(ausgabe, "");
-  ASSERT_EQ(anz_atome, 2);
-  EXPECT_STREQ(atomliste[1].name, "C");
-  EXPECT_DOUBLE_EQ(atomliste[1].p.z, 1.5);  // z as in the file
-  ASSERT_EQ(anz_bonds, 1);
-  EXPECT_EQ(bondliste[0].n1, 0);
-  EXPECT_EQ(bondliste[0].n2, 1);
-  EXPECT_EQ(bondliste[0].strong, 2);
+TEST(Mdl, Dateien) {
+  pruefen({{"Marvin, leere dritte Zeile, z wie in der Datei",
+            "Ethen\n  Marvin  01010000002D\n\n  2  1  0  0  0  0            999 V2000\n"
+            "   -0.6650    0.0000    0.0000 C   0  0\n    0.6650    0.0000    1.5000 C   0  0\n"
+            "  1  2  2  0  0  0  0\nM  END\n",
+            "| 0:0+2/1 C(-0.665,0,0) C(0.665,0,1.5) 0-1:2"},
+           {"Kommentar in der dritten Zeile ist keine Zaehlzeile", "a\nb\nein Kommentar\n  2  1\n", "abgelehnt\n|"},
+           {"Felder getrennt, ohne Typ", "a\nb\n\n3 2\n; Kommentar\n1.0 2.0 3.0 O\n\n0 0 0 H\n0 0 1 Xyz\n1 2\n1 3 4\n",
+            "Fehlerhaftes Atom: \"Xyz\"\nWerte von Atom 'Xyz' auf Default gesetzt\n"
+            "| 0:0+3/2 O(1,2,3) H(0,0,0) Xyz(0,0,1) 0-1:1 0-2:4"},
+           {"unvollstaendig, Atomnummern ausserhalb", "a\nb\n\n2 5\n1.0 2.0\n0 0 0 C\n1\n1 9 1\n9 1\n0 1\n2 0\n",
+            "Fehler in mdl_einlesen: zeile=\"1.0 2.0\"\nWerte von Atom '' auf Default gesetzt\n"
+            "Fehler in mdl_einlesen: zeile=\"1\"\nFehler: Atomnummer ausserhalb des Molekuels: zeile=\"1 9 1\"\n"
+            "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"9 1\"\nFehler: Atomnummer ausserhalb des Molekuels: "
+            "zeile=\"0 1\"\nFehler: Atomnummer ausserhalb des Molekuels: zeile=\"2 0\"\n| 0:0+2/0 (1,2,0) C(0,0,0)"},
+           {"abgebrochener Block bleibt gelesen", "a\nb\n\n3 1\n0 0 0 C\n", "| 0:0+1/0 C(0,0,0)"}},
+          mdl);
+  for (std::string zaehlung : {"", "\n\n", "\n0 0\n", "\n5\n", "\n1001 0\n", "\n1 2001\n", "\n1 -1\n"})
+    pruefen({{"Zaehlung \"" + zaehlung + "\"", "a\nb\n" + zaehlung, "abgelehnt\n|"}}, mdl);
+  tabellen_leeren();
+  for (int i = 0; i < 10; i++) gelesen("a\nb\n\n1 0\n0 0 0 H\n", mdl);
+  // 991 atoms no longer fit beside the 10 read: refused before the number of molecules is looked at
+  EXPECT_EQ(ausgabe_von([] { aus_text("a\nb\n\n991 0\n", mdl); aus_text("a\nb\n\n1 0\n0 0 0 H\n", mdl); }),
+            "abgelehnt\nzu viele Molekuele, auf 10 begrenzt\nabgelehnt\n");
+  EXPECT_EQ(anz_molek, 10);
 }
 
-TEST_F(Mdl, KommentarInDerDrittenZeileIstKeineZaehlzeile) {
-  std::string text = ethen;
-  text.replace(text.find("\n\n"), 2, "\nein Kommentar\n");
-  EXPECT_FALSE(lesen(text));
-  EXPECT_EQ(anz_molek, 0);
-}
-
-TEST_F(Mdl, GetrennteFelderUndFehlendeTypen) {
-  std::string ausgabe;
-  EXPECT_TRUE(lesen("a\nb\n\n3 2\n; Kommentar\n1.0 2.0 3.0 O\n\n0 0 0 H\n0 0 1 Xyz\n1 2\n1 3 4\n", &ausgabe));
-  EXPECT_EQ(ausgabe, "Fehlerhaftes Atom: \"Xyz\"\nWerte von Atom 'Xyz' auf Default gesetzt\n");
-  EXPECT_EQ(anz_atome, 3);
-  EXPECT_EQ(bondliste[0].strong, 1);
-  EXPECT_EQ(bondliste[1].strong, 4);  // aromatic type 4 stays 4
-  EXPECT_EQ(bondliste[1].n2, 2);
-}
-
-TEST_F(Mdl, UnvollstaendigeZeilen) {
-  std::string ausgabe;
-  EXPECT_TRUE(lesen("a\nb\n\n2 3\n1.0 2.0\n0 0 0 C\n1\n1 9 1\n-2147483648 1\n", &ausgabe));
-  EXPECT_EQ(ausgabe,
-            "Fehler in mdl_einlesen: zeile=\"1.0 2.0\"\n"
-            "Werte von Atom '' auf Default gesetzt\n"
-            "Fehler in mdl_einlesen: zeile=\"1\"\n"
-            "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"1 9 1\"\n"
-            "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"-2147483648 1\"\n");
-  EXPECT_EQ(anz_bonds, 0);
-}
-
-TEST_F(Mdl, UnbrauchbareZaehlungen) {
-  EXPECT_FALSE(lesen("a\nb\n"));
-  EXPECT_FALSE(lesen("a\nb\n\n\n"));
-  EXPECT_FALSE(lesen("a\nb\n\n0 0\n"));
-  EXPECT_FALSE(lesen("a\nb\n\n5\n"));
-  EXPECT_FALSE(lesen("a\nb\n\n1001 0\n"));
-  EXPECT_FALSE(lesen("a\nb\n\n1 2001\n"));
-  EXPECT_FALSE(lesen("a\nb\n\n1 -1\n"));
-  EXPECT_EQ(anz_molek + anz_atome + anz_bonds, 0);
-}
-
-TEST_F(Mdl, AbgebrochenerBlockBleibtGelesen) {
-  EXPECT_TRUE(lesen("a\nb\n\n3 1\n0 0 0 C\n"));
-  EXPECT_EQ(anz_atome, 1);
-  EXPECT_EQ(anz_bonds, 0);
-}
-
-TEST_F(Mdl, HoechstensZehnMolekuele) {
-  for (int i = 0; i < 10; i++) ASSERT_TRUE(lesen("a\nb\n\n1 0\n0 0 0 H\n"));
-  std::string ausgabe;
-  EXPECT_FALSE(lesen("a\nb\n\n1 0\n0 0 0 H\n", &ausgabe));
-  EXPECT_EQ(ausgabe, "zu viele Molekuele, auf 10 begrenzt\n");
-}
-
-// 100 atoms and 100 bonds: the counts touch, and so do atom numbers from 100 on.
-TEST_F(Mdl, BeruehrendeFelderNachSpalten) {
-  std::string text = "gross\n  Marvin\n\n100100  0  0  0  0            999 V2000\n";
+// 100 atoms and 100 bonds: the counts touch, and so do the coordinates and atom numbers from 100 on.
+TEST(Mdl, BeruehrendeFelderNachSpalten) {
+  std::string text = "gross\n  Marvin\n\n100100  0  0  0  0            999 V2000\n", bindungen, atome, erwartet;
   char zeile[100];
   for (int i = 0; i < 100; i++) {
     std::snprintf(zeile, sizeof zeile, "%10.4f%10.4f%10.4f C   0  0\n", -1000.5 - i, i * 1.0, -2000.25);
     text += zeile;
+    std::snprintf(zeile, sizeof zeile, "%3d%3d%3d  0\n", i + 1, (i + 1) % 100 + 1, i == 99 ? 2 : 1);
+    bindungen += zeile;
+    std::snprintf(zeile, sizeof zeile, " C(%g,%d,-2000.25)", -1000.5 - i, i);
+    atome += zeile;
+    erwartet += " " + std::to_string(i) + "-" + std::to_string((i + 1) % 100) + (i == 99 ? ":2" : ":1");
   }
-  for (int i = 1; i <= 100; i++) {
-    std::snprintf(zeile, sizeof zeile, "%3d%3d%3d  0\n", i, i % 100 + 1, i == 100 ? 2 : 1);
-    text += zeile;
-  }
-  EXPECT_TRUE(lesen(text));
-  ASSERT_EQ(anz_atome, 100);
-  ASSERT_EQ(anz_bonds, 100);
-  EXPECT_DOUBLE_EQ(atomliste[0].p.x, -1000.5);
-  EXPECT_DOUBLE_EQ(atomliste[99].p.x, -1099.5);
-  EXPECT_DOUBLE_EQ(atomliste[99].p.y, 99);
-  EXPECT_DOUBLE_EQ(atomliste[99].p.z, -2000.25);
-  EXPECT_EQ(bondliste[98].n1, 98);
-  EXPECT_EQ(bondliste[98].n2, 99);
-  EXPECT_EQ(bondliste[99].n1, 99);
-  EXPECT_EQ(bondliste[99].n2, 0);
-  EXPECT_EQ(bondliste[99].strong, 2);
+  tabellen_leeren();
+  EXPECT_EQ(gelesen(text + bindungen, mdl), "| 0:0+100/100" + atome + erwartet);
 }
-
-}  // namespace
