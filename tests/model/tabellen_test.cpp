@@ -65,6 +65,7 @@ TEST(Tabellen, MolekuelFuelltNurSeinenReserviertenLauf) {
     for (float ordnung : {2, 1}) molekuel[0].addbond(0, 1, ordnung);
   });
   EXPECT_EQ(aus, "Fehler: zu viele Atome in Melekuel 0\nFehler: zu viele Bindungen in Melekuel 0\n");
+  EXPECT_EQ(bondliste[1].strong, 0);  // nothing written past the run
   molekuel[0].schieben(Vektor3d(1, 2, 3));
   erwarte_nah(atomliste[1].p, 0, -1, -2);
   erwarte_nah(atomliste[2].p, 0, 0, 0);
