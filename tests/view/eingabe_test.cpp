@@ -26,9 +26,9 @@ static std::string text(Vektor3d v) {
   return s;
 }
 
-// Starting from molecule 0 with its atom at (1, 1, 0), molecule 1, the camera reset, all drawing
-// switches on but the cross, no requester and no menu: what the events change, rounded to 4 digits,
-// each changed item as "name value".
+// Starting from molecule 0 with its atom at (1, 1, 0) and active as at program start, molecule 1, the
+// camera reset, all drawing switches on but the cross, no requester and no menu: what the events
+// change, rounded to 4 digits, each changed item as "name value".
 static std::string nach(const std::function<void()>& ereignisse) {
   tabellen_leeren();
   for (int m = anz_molek = 0; m < 2; m++, anz_molek++) {
@@ -37,7 +37,7 @@ static std::string nach(const std::function<void()>& ereignisse) {
     molekuel[m].addatom("C", p);
   }
   kamera_reset();
-  edit_modus = aktives_molekuel = fadenkreuz = neuzeichnungen = 0, maus_knopf = -1;
+  edit_modus = fadenkreuz = neuzeichnungen = 0, maus_knopf = -1;
   solidflag = ambientflag = cylinderflag = 1, kugelskal = 1;
   klicks.clear(), requester1.aktiv = false, menu.reset();
   std::string aus = ausgabe_von(ereignisse), s;
@@ -170,7 +170,8 @@ TEST(Kamera, ImEditmodusDrehtSichDasMolekuel) {
       {"kippen", drehen(0), "eye 1 2 13 cent 1 2 3 atom 2 2 2 edit 1"},
       {"um up", drehen(1), "eye 1 2 13 cent 1 2 3 atom 1 3 4 edit 1"},
       {"rollen", drehen(2), "eye 1 2 13 cent 1 2 3 atom 2 1 3 edit 1"},
-      {"anderes Molekuel", [] { edit_modus = aktives_molekuel = 1, kamera_drehen(1, 90); }, "edit 1"},
+      {"anderes Molekuel", [] { edit_modus = aktives_molekuel = 1, kamera_drehen(1, 90), aktives_molekuel = 0; },
+       "edit 1"},
       {"Rad", [] { edit_modus = 1, kamera_zoomen(3); }, "eye 0 0 9.5 edit 1"},
       {"schieben", [] { edit_modus = 1, szene_schieben(Vektor3d(0, 1, 0)); }, "atom 1 0 0 edit 1"},
       {"mit Umschalt", [] { edit_modus = 257, szene_schieben(Vektor3d(0, 1, 0)); },
