@@ -50,6 +50,8 @@ void erwarte_nah(Vektor3d v, double x, double y, double z) {
   EXPECT_NEAR(v.z, z, 1e-12);
 }
 
+void erwarte_nah(Vektor3d v, Vektor3d soll) { erwarte_nah(v, soll.x, soll.y, soll.z); }
+
 bool warten_bis(const std::function<bool()>& f) {
   auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(5);
   while (!f()) {

@@ -16,5 +16,6 @@ std::string ausgabe_von(const std::function<void()>& f);
 std::string geschrieben(const std::function<void(FILE*)>& schreiber);
 // Expects v to equal (x, y, z) up to rounding.
 void erwarte_nah(Vektor3d v, double x, double y, double z);
+void erwarte_nah(Vektor3d v, Vektor3d soll);
 // Polls f every millisecond for up to 5 s; true once f holds (for what another thread does).
 bool warten_bis(const std::function<bool()>& f);

@@ -1,127 +1,79 @@
 // Moving the rest of a molecule: marked barriers, rings, other molecules, visiting order.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <utility>
-
 #include "model/nachschieben.h"
 #include "model/tabellen.h"
 #include "testhilfe.h"
 
-namespace {
+using Bindungen = std::vector<std::pair<int, int>>;
+
+// Bonds 0-1, 1-2, ... between n atoms.
+static Bindungen kette(int n) {
+  Bindungen k;
+  for (int i = 1; i < n; i++) k.emplace_back(i - 1, i);
+  return k;
+}
 
 // A molecule of carbon atoms at x = 0, 1, 2, ... with the given bonds (block-relative).
-int molekuel_bauen(int atome, std::initializer_list<std::pair<int, int>> bindungen) {
-  int nr = anz_molek++;
-  Molekuel& m = molekuel[nr];
-  m.init(nr, atome, static_cast<int>(bindungen.size()));
-  for (int i = 0; i < atome; i++) {
-    Vektor3d v(i, 0, 0);
-    m.addatom("C", v);
-  }
+static void molekuel_bauen(int atome, const Bindungen& bindungen) {
+  Molekuel& m = molekuel[anz_molek];
+  m.init(anz_molek++, atome, static_cast<int>(bindungen.size()));
+  for (Vektor3d v; v.x < atome; v.x++) m.addatom("C", v);
   for (auto [a, b] : bindungen) m.addbond(m.ia + a, m.ia + b, 1);
-  return m.ia;
 }
 
-struct Nachschieben : testing::Test {
-  void SetUp() override { tabellen_leeren(); }
-  double y(int i) { return atomliste[i].p.y; }
-  bool alle_marken_frei() {
-    for (int i = 0; i < anz_atome; i++)
-      if (atomliste[i].tmpflag) return false;
-    return true;
-  }
-};
-
-TEST_F(Nachschieben, VerschiebtAllesHinterDerMarke) {
-  molekuel_bauen(5, {{0, 1}, {1, 2}, {2, 3}, {3, 4}});
-  atomliste[1].tmpflag = 1;
-  atome_nachschieben(2, Vektor3d(0, 1, 0), true);
-  EXPECT_EQ(y(0), 0);
-  EXPECT_EQ(y(1), 0);
-  EXPECT_EQ(y(2), 1);
-  EXPECT_EQ(y(3), 1);
-  EXPECT_EQ(y(4), 1);
-  EXPECT_TRUE(alle_marken_frei());
+// y of every atom, then a 1 for every mark left.
+static std::string y_und_marken() {
+  std::string s;
+  for (int i = 0; i < anz_atome; i++) s += std::to_string(std::lround(atomliste[i].p.y));
+  for (int i = 0; i < anz_atome; i++) s += atomliste[i].tmpflag ? "1" : "";
+  return s;
 }
 
-TEST_F(Nachschieben, MarkierterStartBleibtStehen) {
-  molekuel_bauen(4, {{0, 1}, {1, 2}, {2, 3}});
-  atomliste[1].tmpflag = 1;
-  atomliste[2].tmpflag = 1;
-  atome_nachschieben(2, Vektor3d(0, 1, 0), false);  // a marked start clears the marks anyway
-  EXPECT_EQ(y(2), 0);
-  EXPECT_EQ(y(3), 1);
-  EXPECT_EQ(y(0), 0);
-  EXPECT_TRUE(alle_marken_frei());
+// Marks the atoms in marken, shifts by y = 1 from start and returns y_und_marken().
+static std::string schieben(const Bindungen& bindungen, int atome, std::vector<int> marken, int start,
+                            bool startflag = true) {
+  tabellen_leeren();
+  molekuel_bauen(atome, bindungen);
+  for (int i : marken) atomliste[i].tmpflag = 1;
+  atome_nachschieben(start, Vektor3d(0, 1, 0), startflag);
+  return y_und_marken();
 }
 
-TEST_F(Nachschieben, MarkierterStartMitMarkiertemNachbarnBewegtNichts) {
-  molekuel_bauen(2, {{0, 1}});
-  atomliste[0].tmpflag = 1;
-  atomliste[1].tmpflag = 1;
-  atome_nachschieben(1, Vektor3d(0, 1, 0), true);
-  EXPECT_EQ(y(0) + y(1), 0);
-  EXPECT_TRUE(alle_marken_frei());
+TEST(Nachschieben, VerschiebtWasDieMarkenNichtAbtrennen) {
+  EXPECT_EQ(schieben(kette(5), 5, {1}, 2), "00111");
+  EXPECT_EQ(schieben(kette(4), 4, {1, 2}, 2, false), "0001");  // a marked start stays, but clears the marks
+  EXPECT_EQ(schieben(kette(2), 2, {0, 1}, 1), "00");
+  EXPECT_EQ(schieben({{1, 2}}, 3, {}, 0), "100");
+  Bindungen ring = kette(6);
+  ring.emplace_back(5, 0);
+  EXPECT_EQ(schieben(ring, 6, {3}, 4), "111011");  // round the ring through atom 0
+  // depth first in bond table order, without a depth limit: 1000 atoms bonded from the far end
+  Bindungen rueckwaerts;
+  for (int i = MAX_ATOME - 1; i > 0; i--) rueckwaerts.emplace_back(i - 1, i);
+  EXPECT_EQ(schieben(rueckwaerts, MAX_ATOME, {}, 0), std::string(MAX_ATOME, '1'));
 }
 
-TEST_F(Nachschieben, AtomOhneBindungenBewegtNurSich) {
-  molekuel_bauen(3, {{1, 2}});
-  atome_nachschieben(0, Vektor3d(0, 2, 0), true);
-  EXPECT_EQ(y(0), 2);
-  EXPECT_EQ(y(1), 0);
-  EXPECT_EQ(y(2), 0);
-}
-
-TEST_F(Nachschieben, ImRingLaeuftDerWegHerum) {
-  molekuel_bauen(6, {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 0}});
-  atomliste[0].tmpflag = 1;
-  atome_nachschieben(1, Vektor3d(0, 1, 0), true);
-  EXPECT_EQ(y(0), 0);
-  for (int i = 1; i < 6; i++) EXPECT_EQ(y(i), 1) << i;
-}
-
-TEST_F(Nachschieben, AndereMolekueleBewegenSichNie) {
-  int a = molekuel_bauen(3, {{0, 1}, {1, 2}});
-  int b = molekuel_bauen(2, {{0, 1}});
+TEST(Nachschieben, AndereMolekueleBewegenSichNie) {
+  tabellen_leeren();
+  molekuel_bauen(3, kette(3));
+  molekuel_bauen(2, kette(2));
   // bonds across the molecules, once under each molecule's number
-  bondliste[anz_bonds++].set(a + 2, b, 1, 0);
-  bondliste[anz_bonds++].set(a + 1, b + 1, 1, 1);
-  atome_nachschieben(a, Vektor3d(0, 1, 0), true);
-  EXPECT_EQ(y(a + 2), 1);
-  EXPECT_EQ(y(b), 0);
-  EXPECT_EQ(y(b + 1), 0);
-  atome_nachschieben(b, Vektor3d(0, 1, 0), true);
-  EXPECT_EQ(y(b + 1), 1);
-  EXPECT_EQ(y(a + 1), 1);  // moved by the first walk only
+  bondliste[anz_bonds++].set(2, 3, 1, 0);
+  bondliste[anz_bonds++].set(1, 4, 1, 1);
+  atome_nachschieben(0, Vektor3d(0, 1, 0), true);
+  EXPECT_EQ(y_und_marken(), "11100");
+  atome_nachschieben(3, Vektor3d(0, 1, 0), true);
+  EXPECT_EQ(y_und_marken(), "11111");
 }
 
-TEST_F(Nachschieben, DrehtUmDenDrehpunkt) {
-  molekuel_bauen(3, {{0, 1}, {1, 2}});
-  atomliste[0].tmpflag = 1;
+TEST(Nachschieben, DrehtUmDenDrehpunkt) {
+  tabellen_leeren();
+  molekuel_bauen(4, kette(4));
+  atomliste[1].tmpflag = 1;
   Quaternion q;
   q.drehung_definieren(Vektor3d(0, 0, 1), M_PI / 2);
-  atome_nachschieben(1, atomliste[0].p, q, true);
-  EXPECT_NEAR(atomliste[1].p.x, 0, 1e-12);
-  EXPECT_NEAR(atomliste[1].p.y, 1, 1e-12);
-  EXPECT_NEAR(atomliste[2].p.y, 2, 1e-12);
-  EXPECT_EQ(atomliste[0].p.x, 0);
-  EXPECT_TRUE(alle_marken_frei());
+  atome_nachschieben(2, atomliste[1].p, q, true);
+  erwarte_nah(atomliste[3].p, 1, 2, 0);
+  EXPECT_EQ(y_und_marken(), "0012");
 }
-
-// The walk follows the bonds in table order, depth first: a chain of 1000 atoms bonded
-// from the far end backwards must still be walked completely (no recursion depth limit).
-TEST_F(Nachschieben, TausendAtomeInEinerKette) {
-  int nr = anz_molek++;
-  molekuel[nr].init(nr, MAX_ATOME, MAX_ATOME - 1);
-  for (int i = 0; i < MAX_ATOME; i++) {
-    Vektor3d v(i, 0, 0);
-    molekuel[nr].addatom("C", v);
-  }
-  for (int i = MAX_ATOME - 1; i > 0; i--) molekuel[nr].addbond(i - 1, i, 1);
-  atome_nachschieben(0, Vektor3d(0, 3, 0), true);
-  for (int i = 0; i < MAX_ATOME; i++) ASSERT_EQ(y(i), 3) << i;
-  EXPECT_TRUE(alle_marken_frei());
-}
-
-}  // namespace

@@ -1,8 +1,7 @@
-// Keyboard and mouse input: drawing switches, diagnostics, camera keys, clicks and drags,
-// and the routing of events to the requester and the menu bar first.
+// Keyboard, mouse and camera: what keys, clicks and drags change (camera, the active molecule
+// in edit mode, drawing switches, picks, redraws), and that a requester or the menu bar come first.
 #include <gtest/gtest.h>
 
-#include "fenster_attrappe.h"
 #include "model/tabellen.h"
 #include "testhilfe.h"
 #include "ui/menu.h"
@@ -11,183 +10,172 @@
 #include "view/eingabe.h"
 #include "view/kamera.h"
 
-namespace {
+// Stand-ins for the window layer: picks and redraw requests are only recorded.
+std::string klicks;
+int neuzeichnungen = 0;
+int atomklick(int x, int y) {
+  klicks += (klicks.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
+  return anz_atome;
+}
+void neu_zeichnen() { neuzeichnungen++; }
 
-struct Eingabe : testing::Test {
-  void SetUp() override {
-    tabellen_leeren();
-    kamera_reset();
-    edit_modus = 0;
-    kugelskal = 1.0;
-    fadenkreuz = 0;
-    solidflag = ambientflag = cylinderflag = 1;
-    maus_knopf = -1;
-    klicks.clear();
-    neuzeichnungen = 0;
-    requester1.aktiv = false;
-    menu.reset();
+static std::string text(Vektor3d v) {
+  char s[64];
+  auto r = [](double x) { return std::abs(x) < 5e-5 ? 0.0 : x; };  // no -0
+  std::snprintf(s, sizeof s, "%.4g %.4g %.4g", r(v.x), r(v.y), r(v.z));
+  return s;
+}
+
+// Starting from molecule 0 with its atom at (1, 1, 0) and active as at program start, molecule 1, the
+// camera reset, all drawing switches on but the cross, no requester and no menu: what the events
+// change, rounded to 4 digits, each changed item as "name value".
+static std::string nach(const std::function<void()>& ereignisse) {
+  tabellen_leeren();
+  for (int m = anz_molek = 0; m < 2; m++, anz_molek++) {
+    molekuel[m].init(m, 1, 0);
+    Vektor3d p(1 - m, 1 - m, 0);
+    molekuel[m].addatom("C", p);
   }
-  void TearDown() override {
-    requester1.aktiv = false;
-    menu.reset();
-  }
-  std::string taste(unsigned char c) {
-    return ausgabe_von([c] { key(c, 5, 6); });
-  }
-  void ziehen(int knopf, std::initializer_list<std::pair<int, int>> wege) {
-    auto start = *wege.begin();
-    mausknopf(knopf, 0, start.first, start.second);
-    for (auto [x, y] : wege) mausmotion(x, y);
-  }
-};
-
-TEST_F(Eingabe, ZeichenschalterInBeidenSchreibweisen) {
-  for (double soll : {0.75, 0.5, 0.25, 1.0, 0.75}) {
-    taste('k');
-    EXPECT_DOUBLE_EQ(kugelskal, soll);
-  }
-  taste('F');
-  taste('s');
-  taste('T');
-  taste('l');
-  EXPECT_EQ(fadenkreuz, 1);
-  EXPECT_EQ(solidflag, 0);
-  EXPECT_EQ(ambientflag, 0);
-  EXPECT_EQ(cylinderflag, 0);
-  taste('f');
-  EXPECT_EQ(fadenkreuz, 0);
-  EXPECT_EQ(neuzeichnungen, 10);
-}
-
-TEST_F(Eingabe, UngebundeneTastenWerdenGemeldet) {
-  EXPECT_EQ(taste('q'), "key(c='Q',x=5,y=6)\n");
-  EXPECT_EQ(taste(' '), "key(c=' ',x=5,y=6)\n");
-  EXPECT_EQ(taste(228), "key(c=228=0xE4,x=5,y=6)\n");
-  EXPECT_EQ(taste(127), "key(c=127=0x7F,x=5,y=6)\n");
-  EXPECT_EQ(ausgabe_von([] { spezial(1, 7, 8); }), "spezial(key=1,x=7,y=8)\n");
-}
-
-TEST_F(Eingabe, PfeiltastenDrehenUndPos1SetztZurueck) {
-  spezial(100, 0, 0);
-  EXPECT_GT(eye.x, 0);
-  spezial(101, 0, 0);
-  EXPECT_LT(eye.y, 0);
-  spezial(104, 0, 0);
-  EXPECT_NE(up.x, 0);
-  spezial(106, 0, 0);
-  erwarte_nah(eye, 0, 0, 10);
-  erwarte_nah(up, 0, 1, 0);
-  spezial(102, 0, 0);
-  spezial(103, 0, 0);
-  spezial(105, 0, 0);
-  EXPECT_LT(eye.x, 0);
-  EXPECT_GT(eye.y, 0);
-}
-
-TEST_F(Eingabe, EditmodusUndUmschalttaste) {
-  anz_molek = 1;
-  molekuel[0].init(0, 1, 0);
-  Vektor3d a(1, 0, 0);
-  molekuel[0].addatom("C", a);
-  edit_modus = 1;
-  spezial(100, 0, 0);
-  erwarte_nah(eye, 0, 0, 10);
-  EXPECT_NEAR(atomliste[0].p.z, std::sin(M_PI / 180), 1e-12);
-  eye = Vektor3d(3, 0, 3);
-  EXPECT_EQ(ausgabe_von([] { spezial(106, 1, 2); }), "spezial(key=106,x=1,y=2)\n");
-  erwarte_nah(eye, 3, 0, 3);
-  spezial(112, 0, 0);
-  EXPECT_EQ(edit_modus, 257);
-  spezial(106, 0, 0);
-  erwarte_nah(eye, 0, 0, 10);
-  spezial(113, 0, 0);
-  EXPECT_EQ(edit_modus, 1);
-}
-
-TEST_F(Eingabe, KlickNurBisEinPixel) {
-  mausknopf(0, 0, 100, 200);
-  mausknopf(0, 1, 101, 199);
-  ASSERT_EQ(klicks.size(), 1u);
-  EXPECT_EQ(klicks[0], std::make_pair(101, 199));
-  EXPECT_EQ(maus_knopf, -1);
-  mausknopf(0, 0, 100, 200);
-  mausknopf(0, 1, 102, 200);
-  EXPECT_EQ(klicks.size(), 1u);
-  mausknopf(2, 0, 100, 200);
-  mausknopf(2, 1, 100, 200);
-  EXPECT_EQ(klicks.size(), 1u);
-  EXPECT_EQ(neuzeichnungen, 6);
-}
-
-TEST_F(Eingabe, RadZoomtNurBeimDruecken) {
-  mausknopf(3, 0, 0, 0);
-  EXPECT_DOUBLE_EQ(eye.z, 9.5);
-  mausknopf(3, 1, 0, 0);
-  EXPECT_DOUBLE_EQ(eye.z, 9.5);
-  mausknopf(4, 0, 0, 0);
-  mausknopf(4, 0, 0, 0);
-  EXPECT_DOUBLE_EQ(eye.z, 10.5);
-}
-
-TEST_F(Eingabe, ZiehenDrehtErstAbZweiPixeln) {
-  ziehen(0, {{100, 100}, {101, 100}});
-  erwarte_nah(eye, 0, 0, 10);
-  mausmotion(102, 100);  // the 2 pixels add up
-  EXPECT_NEAR(eye.x, -10 * std::sin(M_PI / 180), 1e-12);
   kamera_reset();
-  ziehen(0, {{100, 100}, {150, 100}});  // however far: one degree
-  EXPECT_NEAR(eye.x, -10 * std::sin(M_PI / 180), 1e-12);
-  mausmotion(151, 100);
-  EXPECT_NEAR(eye.x, -10 * std::sin(M_PI / 180), 1e-12);
-  mausknopf(0, 1, 151, 100);
-  mausmotion(200, 200);
-  EXPECT_NEAR(eye.x, -10 * std::sin(M_PI / 180), 1e-12);
+  edit_modus = fadenkreuz = neuzeichnungen = 0, maus_knopf = -1;
+  solidflag = ambientflag = cylinderflag = 1, kugelskal = 1;
+  klicks.clear(), requester1.aktiv = false, menu.reset();
+  std::string aus = ausgabe_von(ereignisse), s;
+  auto feld = [&s](const char* name, const std::string& wert, const char* vorher) {
+    if (wert != vorher) s += (s.empty() ? "" : " ") + (name + (" " + wert));
+  };
+  feld("eye", text(eye), "0 0 10"), feld("up", text(up), "0 1 0"), feld("cent", text(cent), "0 0 0");
+  feld("atom", text(atomliste[0].p), "1 1 0"), feld("kugeln", std::to_string(kugelskal).substr(0, 4), "1.00");
+  feld("schalter", std::to_string(fadenkreuz * 1000 + solidflag * 100 + ambientflag * 10 + cylinderflag), "111");
+  feld("edit", std::to_string(edit_modus), "0"), feld("klicks", klicks, "");
+  feld("knopf", std::to_string(maus_knopf), "-1"), feld("menu", std::to_string(menu.aktiv), "0");
+  feld("neu", std::to_string(neuzeichnungen), "0"), feld("aus", aus, "");
+  return s;
 }
 
-TEST_F(Eingabe, MittlererKnopfRolltUmDieMitte) {
-  ziehen(1, {{100, 100}, {102, 100}});  // upper half, moving right
-  EXPECT_LT(up.x, 0);
-  kamera_reset();
-  ziehen(1, {{100, 800}, {102, 800}});  // lower half, moving right
-  EXPECT_GT(up.x, 0);
+using Faelle = std::vector<std::tuple<const char*, std::function<void()>, std::string>>;
+
+static void pruefen(const Faelle& faelle) {
+  for (auto& [name, ereignisse, soll] : faelle) EXPECT_EQ(nach(ereignisse), soll) << name;
 }
 
-TEST_F(Eingabe, RechterKnopfSchiebtErstAbFuenfPixeln) {
-  ziehen(2, {{100, 100}, {104, 100}});
-  erwarte_nah(cent, 0, 0, 0);
-  mausmotion(110, 100);
-  erwarte_nah(cent, -10 * DX, 0, 0);
-  erwarte_nah(eye, -10 * DX, 0, 10);
-  mausmotion(110, 95);
-  erwarte_nah(cent, -10 * DX, -5 * DY, 0);
+static void tasten(const char* s) {
+  for (; *s; s++) key(*s, 5, 6);
 }
 
-TEST_F(Eingabe, OffenerRequesterBekommtAlles) {
-  requester1.aktiv = true;
-  requester1.typ = 1;
-  EXPECT_EQ(taste('k'), "");
-  EXPECT_DOUBLE_EQ(kugelskal, 1.0);
-  spezial(100, 0, 0);
-  mausknopf(3, 0, 0, 0);
-  erwarte_nah(eye, 0, 0, 10);
-  neuzeichnungen = 0;
-  mausmotion2(10, 10);
-  EXPECT_EQ(neuzeichnungen, 1);
-  requester1.aktiv = false;
-  mausmotion2(10, 10);
-  EXPECT_EQ(neuzeichnungen, 1);
+// Press the left button at (100, 200) and release it (dx, dy) away.
+static void klicken(int dx, int dy) {
+  mausknopf(0, 0, 100, 200);
+  mausknopf(0, 1, 100 + dx, 200 + dy);
 }
 
-TEST_F(Eingabe, MenuleisteNimmtDenStreifenOben) {
-  menu.anzahl = 0;
-  mausknopf(0, 0, 5, 10);
-  EXPECT_TRUE(menu.aktiv);
-  EXPECT_EQ(taste('k'), "");
-  EXPECT_DOUBLE_EQ(kugelskal, 1.0);
-  menu.reset();
-  mausknopf(0, 0, 5, 30);
-  EXPECT_FALSE(menu.aktiv);
-  EXPECT_EQ(maus_knopf, 0);
+static void ziehen(int knopf, int x0, int y0, int x1, int y1) {
+  mausknopf(knopf, 0, x0, y0);
+  mausmotion(x1, y1);
 }
 
-}  // namespace
+TEST(Eingabe, Tasten) {
+  pruefen({
+      {"Kugeln kleiner", [] { tasten("kkK"); }, "kugeln 0.25 neu 3"},
+      {"und wieder gross", [] { tasten("kkKK"); }, "neu 4"},
+      {"Schalter", [] { tasten("FsTl"); }, "schalter 1000 neu 4"},
+      {"Schalter zurueck", [] { tasten("Ff"); }, "neu 2"},
+      {"ungebunden", [] { tasten("az ~\x7f\xe4"); },
+       "neu 6 aus key(c='A',x=5,y=6)\nkey(c='Z',x=5,y=6)\nkey(c=' ',x=5,y=6)\nkey(c='~',x=5,y=6)\n"
+       "key(c=127=0x7F,x=5,y=6)\nkey(c=228=0xE4,x=5,y=6)\n"},
+      {"Sondertaste ungebunden", [] { spezial(1, 7, 8); }, "neu 1 aus spezial(key=1,x=7,y=8)\n"},
+      {"links", [] { spezial(100, 0, 0); }, "eye 0.1745 0 9.998 neu 1"},
+      {"rechts", [] { spezial(102, 0, 0); }, "eye -0.1745 0 9.998 neu 1"},
+      {"hoch", [] { spezial(101, 0, 0); }, "eye 0 -0.1745 9.998 up 0 0.9998 0.01745 neu 1"},
+      {"runter", [] { spezial(103, 0, 0); }, "eye 0 0.1745 9.998 up 0 0.9998 -0.01745 neu 1"},
+      {"Bild hoch", [] { spezial(104, 0, 0); }, "up -0.01745 0.9998 0 neu 1"},
+      {"Bild runter", [] { spezial(105, 0, 0); }, "up 0.01745 0.9998 0 neu 1"},
+      {"Pos1", [] { for (int t : {100, 101, 104, 106}) spezial(t, 0, 0); }, "neu 4"},
+      // in edit mode the keys turn the active molecule, and Home is bound only while Shift is held
+      {"Editmodus Pfeil", [] { edit_modus = 1, spezial(100, 0, 0); }, "atom 0.9998 1 0.01745 edit 1 neu 1"},
+      {"Editmodus Pos1", [] { edit_modus = 1, eye = Vektor3d(3, 0, 3), spezial(106, 1, 2); },
+       "eye 3 0 3 edit 1 neu 1 aus spezial(key=106,x=1,y=2)\n"},
+      {"Umschalt und Pos1", [] { edit_modus = 1, eye = Vektor3d(3, 0, 3), spezial(112, 0, 0), spezial(106, 0, 0); },
+       "edit 257 neu 2"},
+      {"Umschalt los", [] { edit_modus = 1, spezial(112, 0, 0), spezial(113, 0, 0); }, "edit 1 neu 2"},
+  });
+}
+
+// A release within a pixel of the press picks, with the left button only.
+TEST(Eingabe, Maus) {
+  pruefen({
+      {"ein Pixel", [] { klicken(1, -1), klicken(-1, 1); }, "klicks 101,199 99,201 neu 4"},
+      {"zwei Pixel", [] { klicken(2, 0), klicken(-2, 0), klicken(0, 2), klicken(0, -2); }, "neu 8"},
+      {"rechts", [] { mausknopf(2, 0, 100, 200), mausknopf(2, 1, 100, 200); }, "neu 2"},
+      {"Rad hin", [] { mausknopf(3, 0, 0, 0), mausknopf(3, 1, 0, 0); }, "eye 0 0 9.5 neu 2"},
+      {"Rad weg", [] { mausknopf(4, 0, 0, 0), mausknopf(4, 0, 0, 0); }, "eye 0 0 11 neu 2"},
+      // left turns against the mouse, one degree per step of at least 2 pixels; the middle button
+      // rolls along a circle about the window centre (600, 450); the right one shifts from 5 pixels on
+      {"links rechts", [] { ziehen(0, 100, 100, 102, 100); }, "eye -0.1745 0 9.998 knopf 0 neu 2"},
+      {"links links", [] { ziehen(0, 100, 100, 98, 100); }, "eye 0.1745 0 9.998 knopf 0 neu 2"},
+      {"links runter", [] { ziehen(0, 100, 100, 100, 102); },
+       "eye 0 0.1745 9.998 up 0 0.9998 -0.01745 knopf 0 neu 2"},
+      {"links hoch", [] { ziehen(0, 100, 100, 100, 98); }, "eye 0 -0.1745 9.998 up 0 0.9998 0.01745 knopf 0 neu 2"},
+      {"Pixel summieren sich, weit ist ein Grad, loslassen", [] {
+         ziehen(0, 100, 100, 101, 100);
+         for (int x : {102, 150, 151}) mausmotion(x, 100);
+         mausknopf(0, 1, 151, 100), mausmotion(200, 200);
+       }, "eye -0.349 0 9.994 neu 7"},
+      {"Mitte oben rechts", [] { ziehen(1, 100, 100, 102, 100); }, "up -0.01745 0.9998 0 knopf 1 neu 2"},
+      {"Mitte unten rechts", [] { ziehen(1, 100, 800, 102, 800); }, "up 0.01745 0.9998 0 knopf 1 neu 2"},
+      {"Mitte links runter", [] { ziehen(1, 100, 100, 100, 102); }, "up 0.01745 0.9998 0 knopf 1 neu 2"},
+      {"Mitte rechts runter", [] { ziehen(1, 1000, 100, 1000, 102); }, "up -0.01745 0.9998 0 knopf 1 neu 2"},
+      {"rechts 4 Pixel", [] { ziehen(2, 100, 100, 104, 100); }, "knopf 2 neu 2"},
+      {"rechts schiebt", [] { ziehen(2, 100, 100, 110, 100), mausmotion(110, 95); },
+       "eye -0.1 -0.05 10 cent -0.1 -0.05 0 knopf 2 neu 3"},
+  });
+}
+
+TEST(Eingabe, RequesterUndMenuleisteKommenZuerst) {
+  pruefen({
+      {"Requester", [] {
+         requester1.aktiv = true, requester1.typ = 1;
+         tasten("k"), spezial(100, 0, 0), mausknopf(3, 0, 0, 0), mausmotion2(10, 10);
+       }, "neu 4"},
+      {"ohne Requester", [] { mausmotion2(10, 10); }, ""},
+      {"Menuleiste", [] { menu.anzahl = 0, mausknopf(0, 0, 5, 10), tasten("k"); }, "menu 1 neu 2"},
+      {"unter der Leiste", [] { mausknopf(0, 0, 5, 30); }, "knopf 0 neu 1"},
+  });
+}
+
+// The camera turns about cent (the directions are in Eingabe.Tasten); the wheel moves it by 0.5,
+// not closer once nearer than 1, not farther once 100 away.
+TEST(Kamera, DrehenUndRad) {
+  pruefen({
+      {"um die Mitte", [] { cent = Vektor3d(1, 2, 3), eye = Vektor3d(1, 2, 13), kamera_drehen(1, 90); },
+       "eye 11 2 3 cent 1 2 3"},
+      {"zurueck", [] { cent = eye = up = Vektor3d(1, 2, 3), kamera_reset(); }, ""},
+      {"Rad hin", [] { eye = Vektor3d(0, 0, 1.2), kamera_zoomen(3), kamera_zoomen(3); }, "eye 0 0 0.7"},
+      {"Rad weg", [] { eye = Vektor3d(0, 0, 99.9), kamera_zoomen(4), kamera_zoomen(4); }, "eye 0 0 100.4"},
+      {"Rad um die Mitte", [] { cent = Vektor3d(1, 1, 1), eye = Vektor3d(1, 1, 11), kamera_zoomen(3); },
+       "eye 1 1 10.5 cent 1 1 1"},
+  });
+}
+
+// In edit mode the active molecule turns the opposite way about the centre, so that on the
+// screen it moves as the camera turn would have moved it; the camera stays, but the wheel moves it.
+TEST(Kamera, ImEditmodusDrehtSichDasMolekuel) {
+  auto drehen = [](int achse) {
+    return [achse] {
+      edit_modus = 1, cent = Vektor3d(1, 2, 3), eye = Vektor3d(1, 2, 13), atomliste[0].p = Vektor3d(2, 3, 3);
+      kamera_drehen(achse, 90);
+    };
+  };
+  pruefen({
+      {"kippen", drehen(0), "eye 1 2 13 cent 1 2 3 atom 2 2 2 edit 1"},
+      {"um up", drehen(1), "eye 1 2 13 cent 1 2 3 atom 1 3 4 edit 1"},
+      {"rollen", drehen(2), "eye 1 2 13 cent 1 2 3 atom 2 1 3 edit 1"},
+      {"anderes Molekuel", [] { edit_modus = aktives_molekuel = 1, kamera_drehen(1, 90), aktives_molekuel = 0; },
+       "edit 1"},
+      {"Rad", [] { edit_modus = 1, kamera_zoomen(3); }, "eye 0 0 9.5 edit 1"},
+      {"schieben", [] { edit_modus = 1, szene_schieben(Vektor3d(0, 1, 0)); }, "atom 1 0 0 edit 1"},
+      {"mit Umschalt", [] { edit_modus = 257, szene_schieben(Vektor3d(0, 1, 0)); },
+       "eye 0 1 10 cent 0 1 0 edit 257"},
+  });
+}
+
