@@ -6,9 +6,9 @@
 
 // One letter: D is hydrogen, J iodine; two letters only as written in the table.
 TEST(Elemente, Ordnungszahlen) {
-  for (auto [symbol, nr] : {std::pair("C", 6), {"D", 1}, {"J", 53}, {"U", 92}, {"A", 0}, {"e", 0}, {"", 0},
-                            {"He", 2}, {"Cl", 17}, {"CL", 0}, {"Cla", 0}, {"Al", 13}, {"Zn", 30}, {"Rf", 104},
-                            {"Ha", 105}, {"Xx", 0}})
+  for (auto [symbol, nr] : {std::pair("B", 5), {"C", 6}, {"D", 1}, {"J", 53}, {"P", 15}, {"U", 92}, {"A", 0},
+                            {"e", 0}, {"", 0}, {"He", 2}, {"Cl", 17}, {"CL", 0}, {"Cla", 0}, {"Al", 13}, {"Zn", 30},
+                            {"Rf", 104}, {"Ha", 105}, {"Xx", 0}})
     EXPECT_EQ(pernr(symbol), nr) << symbol;
 }
 
