@@ -43,7 +43,8 @@ TEST(Schrift, TextsizeSetsTheCellAndTheNamedFont) {
       {"10x20", 0, nullptr, fehlt}, {"12x16", 2, &font12x16, "textsize() style noch nicht veraenderbar\n"}};
   for (auto [name, style, font, ausgabe] : faelle) {
     aktfont = nullptr;
-    EXPECT_EQ(ausgabe_von([&] { EXPECT_EQ(textsize(7, 11, name, style), 11); }), ausgabe);
+    auto setzen = [name = name, style = style] { EXPECT_EQ(textsize(7, 11, name, style), 11); };
+    EXPECT_EQ(ausgabe_von(setzen), ausgabe);
     EXPECT_EQ(std::make_tuple(aktfont, schrift_breite, schrift_hoehe), std::make_tuple(font, 7., 11.));
   }
 }

@@ -98,7 +98,11 @@ TEST(Requester, LayoutAndAnswers) {
     SCOPED_TRACE(was);
     bildbreite = 1200, bildhoehe = 900;
     requester1.grosserfont(1);
-    EXPECT_EQ(antwort(frage, [&] { EXPECT_EQ(bild(), erwartet); eingeben(eingabe); }), ergebnis);
+    EXPECT_EQ(antwort(frage, [&, &erwartet = erwartet, &eingabe = eingabe] {
+                EXPECT_EQ(bild(), erwartet);
+                eingeben(eingabe);
+              }),
+              ergebnis);
   }
   EXPECT_EQ(std::string(name) + " " + std::to_string(x) + " " + std::to_string(nr) + " " + std::to_string(lang),
             "aXY\xe4!d 1.500500 56 71");
