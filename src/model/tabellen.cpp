@@ -146,3 +146,8 @@ void Molekuel::rest_freigeben() {
 }
 
 bool isepaar(int anr) { return atomliste[anr].name[0] == 'e'; }
+
+void auswahl_aufheben() {
+  for (int i = 0; i < anz_atome; i++) atomliste[i].selectflag = 0;
+  nsel = 0;
+}

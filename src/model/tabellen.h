@@ -74,3 +74,4 @@ extern int nsel;
 extern std::mutex tabellen_sperre;
 
 bool isepaar(int anr);  // a lone-pair pseudo-atom, name "e..."
+void auswahl_aufheben();  // no atom selected any more

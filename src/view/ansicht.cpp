@@ -15,5 +15,5 @@ std::atomic<int> exitflag{0};
 Intvektor maus_pos;
 int maus_knopf = -1;
 bool maus_movflag = false;
-int edit_modus = 0;
-int aktives_molekuel = 0;
+std::atomic<int> edit_modus{0};
+std::atomic<int> aktives_molekuel{0};

@@ -2,8 +2,11 @@
 #include "view/eingabe.h"
 
 #include <cstdio>
+#include <mutex>
 
+#include "edit/atome.h"
 #include "model/tabellen.h"
+#include "relax/epaare.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/ansicht.h"
@@ -28,6 +31,24 @@ void ansicht_taste(unsigned char c, int x, int y) {
       else
         std::printf("key(c=%d=0x%02X,x=%d,y=%d)\n", c, c, x, y);
   }
+}
+
+// The keys that start commands; false when the key starts none in the present state.
+bool befehlstaste(unsigned char c) {
+  if (c == 13) {
+    m_atom_aendern(0);
+    return true;
+  }
+  if (c != 'A' && c != 8 && c != 127) return false;
+  std::lock_guard<std::mutex> sperre(tabellen_sperre);
+  if (c == 'A') {
+    if (nsel == 2) bindungslaenge_automatisch();
+    return true;
+  }
+  if (nsel != 1) return false;
+  int anr = alle_freie_elektronen_loeschen(selectlist[0]);
+  if (anr >= 0) atom_loeschen(anr);
+  return true;
 }
 
 void ansicht_spezial(int taste, int x, int y) {
@@ -120,8 +141,8 @@ void key(unsigned char c, int x, int y) {
     requester1.key(c, x, y);
   else if (menu.aktiv)
     menu.key(c, x, y);
-  else
-    ansicht_taste(c >= 'a' && c <= 'z' ? c - 32 : c, x, y);
+  else if (unsigned char gross = c >= 'a' && c <= 'z' ? c - 32 : c; !befehlstaste(gross))
+    ansicht_taste(gross, x, y);
   neu_zeichnen();
 }
 

@@ -6,7 +6,10 @@
 
 #include <mutex>
 
+#include "edit/atome.h"
 #include "edit/programm.h"
+#include "edit/undo.h"
+#include "edit/winkel.h"
 #include "model/tabellen.h"
 #include "text/schrift.h"
 #include "ui/menu.h"
@@ -17,9 +20,14 @@
 
 namespace {
 
+// One call per row; an empty cell is a null text with a null handler.
 void menu_eintragen() {
+  const funkzeiger leer = nullptr;
   menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
-  menu.setmenu(4, "Exit", nullptr, nullptr, "Ueber", m_quit, nullptr, nullptr, m_ueber);
+  menu.setmenu(4, "Exit", "Undo", nullptr, "Ueber", m_quit, m_undo, leer, m_ueber);
+  menu.setmenu(4, nullptr, "Atom aendern...", nullptr, nullptr, leer, m_atom_aendern, leer, leer);
+  menu.setmenu(2, nullptr, "Bindung aendern...", leer, m_bindung);
+  menu.setmenu(2, nullptr, "Molekuel rotieren...", leer, m_molek_rot);
 }
 
 void licht_setzen() {

@@ -23,9 +23,8 @@ void kamera_reset() {
 
 void kamera_drehen(int achse, int richtung) {
   if (edit_modus == 1) {
-    if (!molekuel_modus()) return;
     std::lock_guard<std::mutex> sperre(tabellen_sperre);
-    molekuel[aktives_molekuel].drehen(achse, richtung);
+    if (molekuel_modus()) molekuel[aktives_molekuel].drehen(achse, richtung);
     return;
   }
   Vektor3d p = eye - cent;
@@ -64,9 +63,8 @@ void kamera_zoomen(int knopf) {
 
 void szene_schieben(Vektor3d k) {
   if (edit_modus == 1) {
-    if (!molekuel_modus()) return;
     std::lock_guard<std::mutex> sperre(tabellen_sperre);
-    molekuel[aktives_molekuel].schieben(k);
+    if (molekuel_modus()) molekuel[aktives_molekuel].schieben(k);
     return;
   }
   eye += k;

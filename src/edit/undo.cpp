@@ -1,0 +1,130 @@
+// The undo log: pushing records, taking them back, and following the renumbering of deletions.
+#include "edit/undo.h"
+
+#include <mutex>
+
+#include "geometry/quaternion.h"
+#include "model/nachschieben.h"
+#include "ui/menu.h"
+#include "ui/requester.h"
+
+Undo undoliste[UNDO_MAX];
+int undo_anz = 0;
+
+namespace {
+
+bool atom_da(int i) { return i >= 0 && i < anz_atome; }
+
+void atom_zuruecksetzen(const Undo& u) {
+  Vektor3d p = u.vektor;
+  if (atom_da(u.nr)) atomliste[u.nr].set(u.atomname, p, u.mnr);
+}
+
+void bindung_zuruecksetzen(const Undo& u) {
+  if (u.bond.strong != 0 && u.nr >= 0 && u.nr < anz_bonds) bondliste[u.nr] = u.bond;
+  int a = u.bond.n1, b = u.bond.n2;
+  if (u.abstand == 0 || !atom_da(a) || !atom_da(b)) return;
+  Vektor3d p = atomliste[b].p - atomliste[a].p;
+  if (abs(p) == 0) return;
+  Vektor3d alt = atomliste[b].p;
+  atomliste[b].p = atomliste[a].p + p * (u.abstand / abs(p));
+  if (u.flag == 0) return;
+  atomliste[a].tmpflag = atomliste[b].tmpflag = 1;
+  atome_nachschieben(b, atomliste[b].p - alt, false);
+}
+
+void drehung_zuruecksetzen(const Undo& u) {
+  Quaternion q;
+  q.drehung_definieren(u.drehachse, -u.abstand);
+  if (u.flag == 0) {
+    if (atom_da(u.i3)) atomliste[u.i3].p = u.vektor + q.vektordrehen(atomliste[u.i3].p - u.vektor);
+    return;
+  }
+  if (!atom_da(u.nr) || !atom_da(u.i1) || !atom_da(u.nachschiebnr) || (u.flag == 2 && !atom_da(u.i0))) return;
+  if (u.flag == 2) atomliste[u.i0].tmpflag = 1;
+  atomliste[u.i1].tmpflag = atomliste[u.nr].tmpflag = 1;
+  atome_nachschieben(u.nachschiebnr, u.vektor, q, true);
+}
+
+// The fields of a record that hold the numbers of atoms it acts on.
+int atomfelder(Undo& u, int* felder[4]) {
+  switch (u.typ) {
+    case 1: felder[0] = &u.nr; return 1;
+    case 2: felder[0] = &u.bond.n1, felder[1] = &u.bond.n2; return 2;
+    case 3:
+      felder[0] = &u.nr, felder[1] = &u.i1, felder[2] = &u.nachschiebnr;
+      felder[3] = u.flag == 0 ? &u.i3 : u.flag == 2 ? &u.i0 : &u.i1;
+      return 4;
+  }
+  return 0;
+}
+
+// False when the record acts on atom anr; otherwise atom c becomes anr in it.
+bool atome_umnummern(Undo& u, int anr, int c) {
+  int* felder[4];
+  int n = atomfelder(u, felder);
+  for (int k = 0; k < n; k++)
+    if (*felder[k] == anr) return false;
+  for (int k = 0; k < n; k++)
+    if (*felder[k] == c) *felder[k] = anr;
+  return true;
+}
+
+// Keeps the records for which behalten is true, in their order.
+template <class Bedingung>
+void undo_filtern(Bedingung behalten) {
+  int k = 0;
+  for (int i = 0; i < undo_anz; i++)
+    if (behalten(undoliste[i])) undoliste[k++] = undoliste[i];
+  undo_anz = k;
+}
+
+}  // namespace
+
+int undo_add(int typ, int nr) {
+  if (undo_anz == UNDO_MAX) {
+    for (int i = 1; i < UNDO_MAX; i++) undoliste[i - 1] = undoliste[i];
+    undo_anz--;
+  }
+  undoliste[undo_anz] = Undo();
+  undoliste[undo_anz].typ = typ;
+  undoliste[undo_anz].nr = nr;
+  return undo_anz++;
+}
+
+void m_undo(long id) {
+  if (id == 0) {
+    menu.run(m_undo);
+    return;
+  }
+  bool leer = true;
+  int typ = 0;
+  {
+    std::lock_guard<std::mutex> sperre(tabellen_sperre);
+    leer = undo_anz == 0;
+    if (!leer) {
+      const Undo& u = undoliste[--undo_anz];
+      typ = u.typ;
+      if (typ == 1) atom_zuruecksetzen(u);
+      if (typ == 2) bindung_zuruecksetzen(u);
+      if (typ == 3) drehung_zuruecksetzen(u);
+    }
+  }
+  if (leer)
+    janeinrequester("Undo-Buffer empty\nnichts zu tun", "ok", nullptr);
+  else if (typ < 1 || typ > 3)
+    myprintd("Error: falscher undo-typ %d\n", typ);
+}
+
+void undo_atom_geloescht(int anr, int c) {
+  undo_filtern([&](Undo& u) { return atome_umnummern(u, anr, c); });
+}
+
+void undo_bindung_geloescht(int i) {
+  undo_filtern([&](Undo& u) {
+    if (u.typ != 2) return true;
+    if (u.nr == i) return u.bond.strong == 0;
+    if (u.nr > i) u.nr--;
+    return true;
+  });
+}

@@ -1,0 +1,337 @@
+// The editing commands with their dialogs answered as a user would, measured on the positions.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "edit/atome.h"
+#include "edit/undo.h"
+#include "edit/winkel.h"
+#include "io/xyz.h"
+#include "relax/epaare.h"
+#include "testhilfe.h"
+#include "ui/menu.h"
+#include "ui/requester.h"
+#include "view/ansicht.h"
+
+namespace {
+
+// One dialog: a text it must show, the field texts to type ("" leaves a field as shown), and
+// the button: 1 the first, 0 the second, -1 Escape.
+struct Antwort {
+  Antwort(std::string z, std::vector<std::string> f = {}, int k = 1) : zeigt(z), felder(f), knopf(k) {}
+  std::string zeigt;
+  std::vector<std::string> felder;
+  int knopf;
+};
+
+// The requester's text, then "|label=field" for each input field.
+std::string gezeigt() {
+  std::string s = requester1.text;
+  for (int i = 0; requester1.typ == 2 && i < requester1.ng; i++)
+    s += std::string("|") + requester1.gadget[i].fragetext + "=" + requester1.gadget[i].eingabetext;
+  return s;
+}
+
+template <typename T>
+void klicken(const T& k) { requester1.mausknopf(0, 0, (k.x1 + k.x2) / 2, bildhoehe - (k.y1 + k.y2) / 2); }
+
+void antworten(const Antwort& a) {
+  EXPECT_NE(gezeigt().find(a.zeigt), std::string::npos) << gezeigt();
+  for (size_t i = 0; i < a.felder.size(); i++) {
+    if (a.felder[i].empty()) continue;
+    klicken(requester1.gadget[i]);
+    for (int k = 0; k < REQ_FELDTEXT; k++) requester1.spezial(102, 0, 0), requester1.key(8, 0, 0);
+    for (char c : a.felder[i]) requester1.key(c, 0, 0);
+  }
+  if (a.knopf < 0) requester1.key(27, 0, 0);
+  else klicken(a.knopf ? requester1.knopf1 : requester1.knopf2);
+}
+
+// Runs handler f as the menu thread does and answers its dialogs; what it printed.
+std::string bedienen(funkzeiger f, const std::vector<Antwort>& dialoge = {}) {
+  return ausgabe_von([&] {
+    std::atomic<bool> fertig{false};
+    std::thread faden([&] { f(1), fertig = true; });
+    for (const Antwort& a : dialoge)
+      if (warten_bis([] { return requester1.aktiv.load(); })) antworten(a);
+    while (warten_bis([&] { return fertig || requester1.aktiv; }) && !fertig)
+      ADD_FAILURE() << "unerwartet: " << gezeigt(), requester1.key(27, 0, 0);
+    faden.join();
+  });
+}
+
+double laenge(Vektor3d d) { return std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z); }
+double abstand(int a, int b) { return laenge(atomliste[a].p - atomliste[b].p); }
+double winkel(int a, int b, int c) {
+  Vektor3d u = atomliste[a].p - atomliste[b].p, v = atomliste[c].p - atomliste[b].p;
+  return std::acos((u.x * v.x + u.y * v.y + u.z * v.z) / laenge(u) / laenge(v)) * 180 / M_PI;
+}
+
+// H0-C1-C2-C3, C1-C2 along x, H0 along y: the angle 0-1-2 is 90 degrees and the signed dihedral
+// 0-1-2-3 is phi, the direction of C3 about x. H4 on C1, H5 on C2, H6 on C3; then molecule 1,
+// one N atom.
+struct Bearbeiten : testing::Test {
+  std::vector<Vektor3d> start;
+
+  void bauen(double phi = 60, Vektor3d h0 = {0, 1, 0}) {
+    tabellen_leeren();
+    undo_anz = 0;
+    Vektor3d c3(1, std::cos(phi * M_PI / 180), std::sin(phi * M_PI / 180)), n(5, 5, 5);
+    Vektor3d p[] = {h0, {0, 0, 0}, {1, 0, 0}, c3, {-0.6, -0.3, -0.5}, {1.5, -0.5, -0.5}, c3 + Vektor3d(1, 0, 0)};
+    molekuel[0].init(anz_molek++, 7, 6);
+    for (int i = 0; i < 7; i++) molekuel[0].addatom(i && i < 4 ? "C" : "H", p[i]);
+    for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {2, 3}, {1, 4}, {2, 5}, {3, 6}}) molekuel[0].addbond(a, b, 1);
+    molekuel[1].init(anz_molek++, 1, 0);
+    molekuel[1].addatom("N", n);
+    merken();
+  }
+  void merken() {
+    start.clear();
+    for (int i = 0; i < anz_atome; i++) start.push_back(atomliste[i].p);
+  }
+  void waehlen(std::vector<int> atome) {
+    for (int a : atome) atomliste[a].select(a);
+  }
+  // The atoms that moved since merken.
+  std::string bewegt() {
+    std::string s;
+    for (int i = 0; i < anz_atome; i++) s += laenge(atomliste[i].p - start[i]) > 1e-9 ? std::to_string(i) : "";
+    return s;
+  }
+  std::string bindungen() {
+    std::string s;
+    for (int i = 0; i < anz_bonds; i++)
+      s += std::to_string(bondliste[i].n1) + "-" + std::to_string(bondliste[i].n2) + ":" +
+           std::to_string(int(bondliste[i].strong)) + " ";
+    return s;
+  }
+  // Undo takes every atom back to where merken saw it.
+  void rueckgaengig() {
+    bedienen(m_undo, undo_anz ? std::vector<Antwort>{} : std::vector<Antwort>{{"Undo-Buffer empty\nnichts zu tun"}});
+    EXPECT_EQ(bewegt(), "");
+  }
+  // A saved file holds every atom and bond of the tables.
+  void speichern_und_lesen() {
+    std::string vorher = bindungen() + std::to_string(anz_atome);
+    std::string datei = geschrieben([](FILE* fp) { ausgabe_von([&] { alles_xyzspeichern(fp, "x", 0); }); });
+    tabellen_leeren();
+    aus_text(datei, xyzeinlesen);
+    EXPECT_EQ(bindungen() + std::to_string(anz_atome), vorher);
+  }
+};
+
+TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
+  struct Fall {
+    const char* name;
+    double phi;
+    std::vector<int> auswahl;
+    std::vector<Antwort> dialog;
+    double wert;  // the bond angle, or the signed dihedral, afterwards
+    const char* bewegt;
+  } faelle[] = {
+      {"Winkel, Rest mit", 60, {0, 1, 2}, {{"Winkel 0-1-2 (H-C-C)=90.0", {"120"}}}, 120, "23456"},
+      {"Winkel, nur Atom 3", 60, {0, 1, 2}, {{"", {"120", "n"}}}, 120, "2"},
+      {"Winkel ab Atom 2", 60, {0, 1, 2}, {{"", {"120", "", "2"}}}, 120, "2356"},
+      {"Winkel abgebrochen", 60, {0, 1, 2}, {{"", {"120"}, -1}}, 90, ""},
+      {"Dieder trans", 60, {0, 1, 2, 3}, {{"Diederwinkel 0-1-2-3 (H-C-C-C)=60.0", {"180"}}}, 180, "356"},
+      {"Dieder durch 0", 60, {0, 1, 2, 3}, {{"", {"-60"}}}, -60, "356"},
+      {"Dieder nur Atom 4", 60, {0, 1, 2, 3}, {{"", {"100", "N"}}}, 100, "3"},
+      {"Dieder unter 1 Grad", 0.5, {0, 1, 2, 3}, {{"", {"10"}}}, 10, "356"},
+      {"Dieder ueber 179 Grad", -179.5, {0, 1, 2, 3}, {{"", {"170"}}}, -170, "356"},
+      {"ab Atom ausserhalb", 60, {0, 1, 2}, {{"", {"120", "", "8"}}, {"falsche Atom-Nummer (ab Atom)"}}, 90, ""},
+      {"keine Zahl", 60, {0, 1, 2}, {{"", {"nan"}}, {"ungueltiger Winkel"}}, 90, ""},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    bauen(f.phi);
+    waehlen(f.auswahl);
+    auto gestalt = [] { return abstand(2, 3) + abstand(3, 6) + abstand(2, 5) + abstand(1, 4) + winkel(1, 2, 3); };
+    double form = gestalt();
+    std::string ausgabe = bedienen(m_atom_aendern, f.dialog);
+    Vektor3d c3 = atomliste[3].p;
+    double wert = f.auswahl.size() == 3 ? winkel(0, 1, 2) : std::atan2(c3.z, c3.y) * 180 / M_PI;
+    EXPECT_NEAR(std::remainder(wert - f.wert, 360), 0, 1e-9);
+    EXPECT_EQ(bewegt(), f.bewegt);
+    EXPECT_NEAR(std::strlen(f.bewegt) > 1 ? gestalt() : form, form, 1e-9);  // the branch turned as one piece
+    EXPECT_EQ(nsel * 10 + undo_anz, f.auswahl.size() * 10 + (*f.bewegt != 0));
+    EXPECT_EQ(ausgabe, f.wert == 180 ? "Diederwinkel aendern von 60.000000 nach 180.000000\n" : ausgabe);
+    rueckgaengig();
+  }
+  bauen(60, {-1, 0, 0});  // 180 degrees: no axis to turn about
+  waehlen({0, 1, 2});
+  bedienen(m_winkel, {{"Atome auf einer Linie oder am selben Ort:\nWinkel nicht aenderbar"}});
+  EXPECT_EQ(bewegt() + std::to_string(undo_anz), "0");
+}
+
+TEST_F(Bearbeiten, AtomDialog) {
+  const char* c1 = "C 50 50 50 0.772 0 0 0";
+  struct Fall {
+    const char* name;
+    std::vector<int> auswahl;
+    std::vector<Antwort> dialog;
+    const char* atom1;  // name, colour, radius and position of atom 1 afterwards
+  } faelle[] = {
+      {"nach Nummer", {}, {{"Atom-Nummer (0 - 7)", {"1"}}, {"Atom 1 (in Molekuel 0)=C", {"N", "1", "2", "-3"}}},
+       "N 50 50 255 0.549 1 2 -3"},
+      {"ausgewaehlt", {1}, {{"|Position x=    0.000000", {"Cl"}}}, "Cl 0 255 0 0.994 0 0 0"},
+      {"klein", {1}, {{"", {"cl"}}, {" ungueltiges Atom 'cl' \n nichts veraendert"}}, c1},
+      {"zwei grosse", {1}, {{"", {"CL"}}, {"ungueltiges Atom 'CL'"}}, c1},
+      {"leer", {1}, {{"", {" "}}, {"ungueltiges Atom ''"}}, c1},
+      {"Nummer zu gross", {}, {{"", {"8"}}, {"falsche Atom-Nummer"}}, c1},
+      {"abgebrochen", {1}, {{"", {"O"}, 0}}, c1},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    bauen();
+    waehlen(f.auswahl);
+    bedienen(m_atom_aendern, f.dialog);
+    const Atomlist& a = atomliste[1];
+    char text[80];
+    std::snprintf(text, sizeof text, "%s %d %d %d %g %g %g %g", a.name, a.r, a.g, a.b, a.ra, a.p.x, a.p.y, a.p.z);
+    EXPECT_EQ(text, std::string(f.atom1));
+    EXPECT_EQ(nsel * 10 + a.selectflag, f.dialog.back().knopf ? 0 : 11);  // cleared once confirmed
+    rueckgaengig();
+    EXPECT_EQ(std::string(a.name) + std::to_string(a.ra), "C0.772000");
+  }
+}
+
+TEST_F(Bearbeiten, BindungsDialog) {
+  const char* alle = "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 ";
+  struct Fall {
+    const char* name;
+    std::vector<int> auswahl;
+    std::vector<Antwort> dialog;
+    double abstand12;
+    const char* bewegt;
+    const char* bindungen;
+  } faelle[] = {
+      {"Ordnung", {1, 2}, {{"Abstand C1 - C2=1.000000|Bindung 1- bis 3-fach=1.0|Rest nachschieben?=ja", {"", "2"}}},
+       1, "", "0-1:1 1-2:2 2-3:1 1-4:1 2-5:1 3-6:1 "},
+      {"Abstand, Rest mit", {1, 2}, {{"", {"0.8"}}}, 0.8, "2356", alle},
+      {"Abstand allein", {1, 2}, {{"", {"1.3", "3", "n"}}}, 1.3, "2", "0-1:1 1-2:3 2-3:1 1-4:1 2-5:1 3-6:1 "},
+      {"umgekehrt", {2, 1}, {{"", {"0.5"}}}, 0.5, "014", "0-1:1 2-1:1 2-3:1 1-4:1 2-5:1 3-6:1 "},
+      {"geloescht", {2, 1}, {{"", {"", "0"}}}, 1, "", "0-1:1 2-3:1 1-4:1 2-5:1 3-6:1 "},
+      {"neu", {0, 3}, {{"Bindung 1- bis 3-fach=0.0", {"", "1"}}}, 1, "", "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 0-3:1 "},
+      {"ohne Ordnung", {0, 3}, {{"", {"", "0"}}}, 1, "", alle},
+      {"zwei Molekuele", {0, 7}, {{"", {"", "1"}}, {"verschiedener Molekuele"}}, 1, "", alle},
+      {"nach Nummer", {}, {{"Bindungs-Nummer oder", {}}, {"Bindungs-Nummer (0 - 5)", {"1"}}, {"Abstand C1 - C2", {}, 0}},
+       1, "", alle},
+      {"Nummer zu gross", {}, {{""}, {"", {"6"}}, {"falsche Bindungs-Nummer"}}, 1, "", alle},
+      {"Atome gleich", {}, {{"", {}, 0}, {"Atom-Nr 1", {"2", "2"}}, {"zweimal dasselbe Atom"}}, 1, "", alle},
+      {"Atom zu gross", {}, {{"", {}, 0}, {"", {"2", "8"}}, {"falsche Atom-Nummer"}}, 1, "", alle},
+      {"Abstand negativ", {1, 2}, {{"", {"-1"}}, {"ungueltiger Abstand"}}, 1, "", alle},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    bauen();
+    waehlen(f.auswahl);
+    bedienen(m_bindung, f.dialog);
+    EXPECT_NEAR(abstand(1, 2), f.abstand12, 1e-9);
+    EXPECT_EQ(bewegt(), f.bewegt);
+    EXPECT_EQ(bindungen(), f.bindungen);
+    EXPECT_EQ(molekuel[0].nbonds, anz_bonds);
+    rueckgaengig();  // takes back order and distance, not the direction, nor a new or deleted bond
+    EXPECT_EQ(bindungen(), std::strstr(f.bindungen, "1-2:") && !std::strstr(f.bindungen, "1-2:1") ? alle : f.bindungen);
+    speichern_und_lesen();
+  }
+  bauen();  // a full bond table: no new bond, the distance changes all the same
+  anz_bonds = MAX_BONDS;
+  waehlen({0, 3});
+  bedienen(m_bindung, {{"", {"2", "1"}}, {"Zu viele Bindungen\nkeine neue angelegt."}});
+  EXPECT_NEAR(abstand(0, 3), 2, 1e-9);
+  anz_bonds = 6;
+  rueckgaengig();
+}
+
+TEST_F(Bearbeiten, AbstandAutomatisch) {
+  for (auto [a, b, ausgabe, soll, wer] :
+       {std::tuple{0, 3, "keine Bindung zwischen Atom 0 und Atom 3\n", std::sqrt(2.0), ""},
+        {1, 2, "Abstand korrigiert auf 1.540000\n", 1.54, "2356"}, {2, 1, "Abstand korrigiert auf 1.540000\n", 1.54, "014"}}) {
+    bauen();
+    waehlen({a, b});
+    EXPECT_EQ(ausgabe_von(bindungslaenge_automatisch), ausgabe);
+    EXPECT_NEAR(abstand(a, b), soll, 1e-9);
+    EXPECT_EQ(bewegt(), wer);
+    EXPECT_EQ(ausgabe_von(bindungslaenge_automatisch), *wer ? "Abstand stimmt schon\n" : ausgabe);
+    rueckgaengig();
+  }
+}
+
+TEST_F(Bearbeiten, AtomLoeschen) {
+  struct Fall {
+    int atom;
+    const char* ausgabe;
+    const char* bindungen;  // afterwards: the last atom, 6, has taken the number of the deleted one
+  } faelle[] = {
+      {2, "", "0-1:1 1-4:1 3-2:1 "},
+      {6, "", "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 "},
+      {7, "Letztes Atom in Molekuel 1, nicht geloescht\n", nullptr},
+      {1, "nur in aktuellstem Molekuel bisher Atome loeschbar\n", nullptr},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.atom);
+    bauen();
+    if (f.bindungen) anz_molek = 1, anz_atome = 7;  // molecule 0 is the newest
+    std::string vorher = bindungen();
+    waehlen({f.atom});
+    EXPECT_EQ(ausgabe_von([&] { atom_loeschen(f.atom); }), f.ausgabe);
+    EXPECT_EQ(bindungen(), f.bindungen ? f.bindungen : vorher);
+    EXPECT_EQ(nsel + molekuel[0].natoms + anz_atome, f.bindungen ? 12 : 16);
+    speichern_und_lesen();
+  }
+}
+
+// Lone pairs and deleted atoms renumber the tables; the undo records follow.
+TEST_F(Bearbeiten, UndoFolgtDemLoeschen) {
+  bauen();
+  Vektor3d e(2, 1, 1), br(1, 1, 1);
+  Molekuel& m = molekuel[0];
+  anz_molek = 1, m.maxatoms = 9, m.maxbonds = 8;
+  m.addatom("e", e), m.addatom("Br", br), m.addbond(7, 8, 1), m.addbond(3, 8, 1);
+  anz_atome = 9, anz_bonds = 8;
+  merken();
+  waehlen({1, 2});
+  bedienen(m_bindung, {{"", {"1.5"}}});  // moves 2 and all that hangs on it, Br too
+  auswahl_aufheben(), waehlen({8});
+  bedienen(m_atom_aendern, {{"", {"I"}}});
+  waehlen({5});
+  bedienen(m_atom_aendern, {{"", {"F"}}});
+  EXPECT_EQ(freie_elektronen_loeschen(8), 7);  // the e goes, the last atom takes its number
+  EXPECT_EQ(alle_freie_elektronen_loeschen(7), 7);
+  atom_loeschen(5);
+  EXPECT_EQ(atomliste[5].name + std::to_string(anz_atome) + bindungen(), "I7" "0-1:1 1-2:1 2-3:1 1-4:1 3-6:1 3-5:1 ");
+  EXPECT_EQ(undo_anz, 2);  // the record of the deleted atom is gone
+  bedienen(m_undo);
+  bedienen(m_undo);
+  EXPECT_STREQ(atomliste[5].name, "Br");
+  EXPECT_EQ(bewegt(), "5");  // where H5 was, Br sits now, back at its start as well
+  EXPECT_NEAR(laenge(atomliste[5].p - br), 0, 1e-9);
+}
+
+TEST_F(Bearbeiten, ZehnSchritteZurueck) {
+  bauen();
+  waehlen({1, 2});
+  for (int i = 1; i <= 11; i++) bedienen(m_bindung, {{"", {std::to_string(1 + i / 10.0)}}});
+  for (int i = 0; i < 10; i++) bedienen(m_undo);
+  EXPECT_NEAR(abstand(1, 2), 1.1, 1e-9);
+  bedienen(m_undo, {{"Undo-Buffer empty"}});
+}
+
+TEST_F(Bearbeiten, MolekuelRotieren) {
+  for (auto [auswahl, dialog, modus] :
+       {std::tuple{std::vector<int>{7}, std::vector<Antwort>{{"Molekuel-Nr: (0 - 1): =1"}}, 11},
+        {{}, {{"=0", {"7"}}, {" falsche Molekuel-Nr (7)\n Editmodus off"}}, 5},
+        {{}, {{"", {}, 0}, {"Abbruch - Editmodus off"}}, 5}}) {
+    bauen();
+    waehlen(auswahl);
+    edit_modus = 1, aktives_molekuel = 5;
+    bedienen(m_molek_rot, dialog);
+    EXPECT_EQ(edit_modus * 10 + aktives_molekuel, modus);
+  }
+}
+
+}  // namespace
