@@ -199,8 +199,8 @@ void Menubalken::mtextsize() const {
 
 void Menubalken::loop() {
   while (stopflag == 0) {
-    if (start_run.exchange(false)) run();
-    if (start_runfz.exchange(false)) runfz();
+    if (start_run.exchange(false)) run(), erledigt++;
+    if (start_runfz.exchange(false)) runfz(), erledigt++;
     usleep(10000);
   }
 }

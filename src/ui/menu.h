@@ -53,6 +53,7 @@ struct Menubalken {
   std::atomic<bool> start_runfz{false};  // request: run fz
   std::atomic<int> stopflag{0};
   std::atomic<funkzeiger> fz{nullptr};
+  std::atomic<int> erledigt{0};  // handlers the menu thread has finished: their changes want a frame
 
   // Table set-up on the main thread before the loop starts. The first call takes n titles;
   // every later one n texts, then n handlers, for the next row (null text: empty cell).

@@ -60,12 +60,15 @@ void szene_zeichnen() {
 
 // What the last frame showed of what the menu thread switches on and off.
 bool requester_gezeigt = false, menu_gezeigt = false;
+int erledigt_gezeigt = 0;
 
 // The menu thread must not call GLUT: a timer on the main thread asks for a frame when the
-// exit command ran, or a requester opened or the menu bar closed there, so that the change
-// shows without waiting for the next input event.
+// exit command ran, a requester opened or the menu bar closed there, or a handler finished its
+// change, so that it shows without waiting for the next input event.
 void menuthread_beobachten(int) {
-  if (exitflag || requester1.aktiv != requester_gezeigt || menu.aktiv != menu_gezeigt) glutPostRedisplay();
+  if (exitflag || requester1.aktiv != requester_gezeigt || menu.aktiv != menu_gezeigt ||
+      menu.erledigt != erledigt_gezeigt)
+    glutPostRedisplay();
   glutTimerFunc(100, menuthread_beobachten, 0);
 }
 
@@ -146,6 +149,7 @@ void menu_text_zeichnen() {
   glPushMatrix();
   glLoadIdentity();
   gluOrtho2D(0, bildbreite, 0, bildhoehe);
+  erledigt_gezeigt = menu.erledigt;
   requester_gezeigt = requester1.aktiv;
   menu_gezeigt = menu.aktiv;
   if (requester_gezeigt) requester1.zeichnen();

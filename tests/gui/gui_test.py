@@ -173,5 +173,30 @@ class StartTest(QuilTest):
                 self.assertEqual(q.ausgabe(), ausgabe)
 
 
+class BearbeitenTest(QuilTest):
+    """Atoms clicked, Enter, a new bond angle or dihedral typed and "  ok  " clicked: the picture
+    changes; "Undo" from the Edit menu brings the picture back. Delete takes a sphere away."""
+
+    def test_winkel_dieder_loeschen(self):
+        q, a = self.starten(), self.ansicht()
+        vorher = q.bild()
+        for atome, wert in [((0, 1, 2), "90"), ((7, 0, 1, 2), "0")]:  # N-CA-C, H-N-CA-C
+            for i in atome:
+                q.klick(*a.punkt(i))
+            gewaehlt = q.bild()
+            q.taste("Return")
+            q.eingeben(wert)
+            q.ruhig(lambda bild: bild != gewaehlt, "der neue Winkel")  # shows without further input
+            q.menu("Undo")
+            self.assertEqual(q.bild(), gewaehlt)
+            for i in atome:
+                q.klick(*a.punkt(i))
+            self.assertEqual(q.bild(), vorher)
+        q.klick(*a.punkt(12))  # H on O, at the edge: the background shows where it was
+        q.taste("Delete")
+        self.pruefe_farbe(q.bild(), a.punkt(12), HINTERGRUND, a.farbe(12))
+        q.ende()
+        self.assertEqual(q.ausgabe(), "Diederwinkel aendern von 180.000000 nach 0.000000\n")
+
 if __name__ == "__main__":
     unittest.main(verbosity=2, failfast=True)  # a SIGTERM, too, stops the run and its clean-ups follow
