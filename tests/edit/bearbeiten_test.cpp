@@ -137,6 +137,7 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
       {"Winkel, nur Atom 3", 60, {0, 1, 2}, {{"", {"120", "n"}}}, 120, "2"},
       {"Winkel ab Atom 2", 60, {0, 1, 2}, {{"", {"120", "", "2"}}}, 120, "2356"},
       {"Winkel abgebrochen", 60, {0, 1, 2}, {{"", {"120"}, -1}}, 90, ""},
+      {"Winkel bestaetigt wie gezeigt", 60, {0, 1, 2}, {{""}}, 90, ""},
       {"Dieder trans", 60, {0, 1, 2, 3}, {{"Diederwinkel 0-1-2-3 (H-C-C-C)=60.0", {"180"}}}, 180, "356"},
       {"Dieder durch 0", 60, {0, 1, 2, 3}, {{"", {"-60"}}}, -60, "356"},
       {"Dieder nur Atom 4", 60, {0, 1, 2, 3}, {{"", {"100", "N"}}}, 100, "3"},
