@@ -71,19 +71,20 @@ double winkel(int a, int b, int c) {
   return std::acos((u.x * v.x + u.y * v.y + u.z * v.z) / laenge(u) / laenge(v)) * 180 / M_PI;
 }
 
-// H0-C1-C2-C3, C1-C2 along x, H0 along y: the angle 0-1-2 is 90 degrees and the signed dihedral
-// 0-1-2-3 is phi, the direction of C3 about x. H4 on C1, H5 on C2, H6 on C3; then molecule 1,
-// one N atom.
+// H4-C1-C2-C3 away from the origin, C1-C2 along x, C1-H4 along y: the angle 4-1-2 is 90 degrees
+// and the signed dihedral 4-1-2-3 is phi, the direction of C3 about x. H0 on C1, H5 on C2, H6 on
+// C3; then molecule 1, one N atom.
 struct Bearbeiten : testing::Test {
+  const Vektor3d ursprung{0.5, -0.25, 2};
   std::vector<Vektor3d> start;
 
-  void bauen(double phi = 60, Vektor3d h0 = {0, 1, 0}) {
+  void bauen(double phi = 60, Vektor3d h4 = {0, 1, 0}) {
     tabellen_leeren();
     undo_anz = 0;
     Vektor3d c3(1, std::cos(phi * M_PI / 180), std::sin(phi * M_PI / 180)), n(5, 5, 5);
-    Vektor3d p[] = {h0, {0, 0, 0}, {1, 0, 0}, c3, {-0.6, -0.3, -0.5}, {1.5, -0.5, -0.5}, c3 + Vektor3d(1, 0, 0)};
+    Vektor3d p[] = {{-0.6, -0.3, -0.5}, {0, 0, 0}, {1, 0, 0}, c3, h4, {1.5, -0.5, -0.5}, c3 + Vektor3d(1, 0, 0)};
     molekuel[0].init(anz_molek++, 7, 6);
-    for (int i = 0; i < 7; i++) molekuel[0].addatom(i && i < 4 ? "C" : "H", p[i]);
+    for (int i = 0; i < 7; i++) p[i] += ursprung, molekuel[0].addatom(i && i < 4 ? "C" : "H", p[i]);
     for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {2, 3}, {1, 4}, {2, 5}, {3, 6}}) molekuel[0].addbond(a, b, 1);
     molekuel[1].init(anz_molek++, 1, 0);
     molekuel[1].addatom("N", n);
@@ -133,18 +134,19 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
     double wert;  // the bond angle, or the signed dihedral, afterwards
     const char* bewegt;
   } faelle[] = {
-      {"Winkel, Rest mit", 60, {0, 1, 2}, {{"Winkel 0-1-2 (H-C-C)=90.0", {"120"}}}, 120, "23456"},
-      {"Winkel, nur Atom 3", 60, {0, 1, 2}, {{"", {"120", "n"}}}, 120, "2"},
-      {"Winkel ab Atom 2", 60, {0, 1, 2}, {{"", {"120", "", "2"}}}, 120, "2356"},
-      {"Winkel abgebrochen", 60, {0, 1, 2}, {{"", {"120"}, -1}}, 90, ""},
-      {"Winkel bestaetigt wie gezeigt", 60, {0, 1, 2}, {{""}}, 90, ""},
-      {"Dieder trans", 60, {0, 1, 2, 3}, {{"Diederwinkel 0-1-2-3 (H-C-C-C)=60.0", {"180"}}}, 180, "356"},
-      {"Dieder durch 0", 60, {0, 1, 2, 3}, {{"", {"-60"}}}, -60, "356"},
-      {"Dieder nur Atom 4", 60, {0, 1, 2, 3}, {{"", {"100", "N"}}}, 100, "3"},
-      {"Dieder unter 1 Grad", 0.5, {0, 1, 2, 3}, {{"", {"10"}}}, 10, "356"},
-      {"Dieder ueber 179 Grad", -179.5, {0, 1, 2, 3}, {{"", {"170"}}}, -170, "356"},
-      {"ab Atom ausserhalb", 60, {0, 1, 2}, {{"", {"120", "", "8"}}, {"falsche Atom-Nummer (ab Atom)"}}, 90, ""},
-      {"keine Zahl", 60, {0, 1, 2}, {{"", {"nan"}}, {"ungueltiger Winkel"}}, 90, ""},
+      {"Winkel, Rest mit", 60, {4, 1, 2}, {{"Winkel 4-1-2 (H-C-C)=90.0", {"120"}}}, 120, "02356"},
+      {"Winkel, nur Atom 3", 60, {4, 1, 2}, {{"", {"120", "n"}}}, 120, "2"},
+      {"Winkel ab Atom 2", 60, {4, 1, 2}, {{"", {"120", "", "2"}}}, 120, "2356"},
+      {"Winkel abgebrochen", 60, {4, 1, 2}, {{"", {"120"}, -1}}, 90, ""},
+      {"Winkel bestaetigt wie gezeigt", 60, {4, 1, 2}, {{""}}, 90, ""},
+      {"Dieder trans", 60, {4, 1, 2, 3}, {{"Diederwinkel 4-1-2-3 (H-C-C-C)=60.0", {"180"}}}, 180, "356"},
+      {"Dieder durch 0", 60, {4, 1, 2, 3}, {{"", {"-60"}}}, -60, "356"},
+      {"Dieder nur Atom 4", 60, {4, 1, 2, 3}, {{"", {"100", "N"}}}, 100, "3"},
+      {"Dieder unter 1 Grad", 0.5, {4, 1, 2, 3}, {{"", {"10"}}}, 10, "356"},
+      {"Dieder ueber 179 Grad", -179.5, {4, 1, 2, 3}, {{"", {"170"}}}, -170, "356"},
+      {"Dieder ueber 179 Grad, anders herum", 179.5, {4, 1, 2, 3}, {{"", {"170"}}}, 170, "356"},
+      {"ab Atom ausserhalb", 60, {4, 1, 2}, {{"", {"120", "", "8"}}, {"falsche Atom-Nummer (ab Atom)"}}, 90, ""},
+      {"keine Zahl", 60, {4, 1, 2}, {{"", {"nan"}}, {"ungueltiger Winkel"}}, 90, ""},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -153,8 +155,8 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
     auto gestalt = [] { return abstand(2, 3) + abstand(3, 6) + abstand(2, 5) + abstand(1, 4) + winkel(1, 2, 3); };
     double form = gestalt();
     std::string ausgabe = bedienen(m_atom_aendern, f.dialog);
-    Vektor3d c3 = atomliste[3].p;
-    double wert = f.auswahl.size() == 3 ? winkel(0, 1, 2) : std::atan2(c3.z, c3.y) * 180 / M_PI;
+    Vektor3d c3 = atomliste[3].p - ursprung;
+    double wert = f.auswahl.size() == 3 ? winkel(4, 1, 2) : std::atan2(c3.z, c3.y) * 180 / M_PI;
     EXPECT_NEAR(std::remainder(wert - f.wert, 360), 0, 1e-9);
     EXPECT_EQ(bewegt(), f.bewegt);
     EXPECT_NEAR(std::strlen(f.bewegt) > 1 ? gestalt() : form, form, 1e-9);  // the branch turned as one piece
@@ -163,13 +165,13 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
     rueckgaengig();
   }
   bauen(60, {-1, 0, 0});  // 180 degrees: no axis to turn about
-  waehlen({0, 1, 2});
+  waehlen({4, 1, 2});
   bedienen(m_winkel, {{"Atome auf einer Linie oder am selben Ort:\nWinkel nicht aenderbar"}});
   EXPECT_EQ(bewegt() + std::to_string(undo_anz), "0");
 }
 
 TEST_F(Bearbeiten, AtomDialog) {
-  const char* c1 = "C 50 50 50 0.772 0 0 0";
+  const char* c1 = "C 50 50 50 0.772 0.5 -0.25 2";
   struct Fall {
     const char* name;
     std::vector<int> auswahl;
@@ -178,7 +180,7 @@ TEST_F(Bearbeiten, AtomDialog) {
   } faelle[] = {
       {"nach Nummer", {}, {{"Atom-Nummer (0 - 7)", {"1"}}, {"Atom 1 (in Molekuel 0)=C", {"N", "1", "2", "-3"}}},
        "N 50 50 255 0.549 1 2 -3"},
-      {"ausgewaehlt", {1}, {{"|Position x=    0.000000", {"Cl"}}}, "Cl 0 255 0 0.994 0 0 0"},
+      {"ausgewaehlt", {1}, {{"|Position x=    0.500000", {"Cl"}}}, "Cl 0 255 0 0.994 0.5 -0.25 2"},
       {"klein", {1}, {{"", {"cl"}}, {" ungueltiges Atom 'cl' \n nichts veraendert"}}, c1},
       {"zwei grosse", {1}, {{"", {"CL"}}, {"ungueltiges Atom 'CL'"}}, c1},
       {"leer", {1}, {{"", {" "}}, {"ungueltiges Atom ''"}}, c1},
@@ -250,7 +252,7 @@ TEST_F(Bearbeiten, BindungsDialog) {
 
 TEST_F(Bearbeiten, AbstandAutomatisch) {
   for (auto [a, b, ausgabe, soll, wer] :
-       {std::tuple{0, 3, "keine Bindung zwischen Atom 0 und Atom 3\n", std::sqrt(2.0), ""},
+       {std::tuple{4, 3, "keine Bindung zwischen Atom 4 und Atom 3\n", std::sqrt(2.0), ""},
         {1, 2, "Abstand korrigiert auf 1.540000\n", 1.54, "2356"}, {2, 1, "Abstand korrigiert auf 1.540000\n", 1.54, "014"}}) {
     bauen();
     waehlen({a, b});
@@ -295,8 +297,8 @@ TEST_F(Bearbeiten, UndoFolgtDemLoeschen) {
   m.addatom("e", e), m.addatom("Br", br), m.addbond(7, 8, 1), m.addbond(3, 8, 1);
   anz_atome = 9, anz_bonds = 8;
   merken();
-  waehlen({1, 2});
-  bedienen(m_bindung, {{"", {"1.5"}}});  // moves 2 and all that hangs on it, Br too
+  waehlen({2, 3, 8});
+  bedienen(m_atom_aendern, {{"", {"100", "n"}}});  // turns Br alone
   auswahl_aufheben(), waehlen({8});
   bedienen(m_atom_aendern, {{"", {"I"}}});
   waehlen({5});
