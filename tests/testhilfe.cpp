@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <thread>
 
 #include "model/tabellen.h"
+#include "ui/requester.h"
+#include "view/ansicht.h"
 
 void tabellen_leeren() {
   for (Atomlist& a : atomliste) a = Atomlist();
@@ -59,4 +62,46 @@ bool warten_bis(const std::function<bool()>& f) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return true;
+}
+
+namespace {
+
+std::string gezeigt() {
+  std::string s = requester1.text;
+  for (int i = 0; requester1.typ == 2 && i < requester1.ng; i++)
+    s += std::string("|") + requester1.gadget[i].fragetext + "=" + requester1.gadget[i].eingabetext;
+  return s;
+}
+
+template <typename T>
+void klicken(const T& k) {
+  requester1.mausknopf(0, 0, (k.x1 + k.x2) / 2, bildhoehe - (k.y1 + k.y2) / 2);
+}
+
+void antworten(const Antwort& a) {
+  EXPECT_NE(gezeigt().find(a.zeigt), std::string::npos) << gezeigt();
+  for (size_t i = 0; i < a.felder.size(); i++) {
+    if (a.felder[i].empty()) continue;
+    klicken(requester1.gadget[i]);
+    for (int k = 0; k < REQ_FELDTEXT; k++) requester1.spezial(102, 0, 0), requester1.key(8, 0, 0);
+    for (char c : a.felder[i]) requester1.key(c, 0, 0);
+  }
+  if (a.knopf < 0)
+    requester1.key(27, 0, 0);
+  else
+    klicken(a.knopf ? requester1.knopf1 : requester1.knopf2);
+}
+
+}  // namespace
+
+std::string bedienen(void (*f)(long), const std::vector<Antwort>& dialoge) {
+  return ausgabe_von([&] {
+    std::atomic<bool> fertig{false};
+    std::thread faden([&] { f(1), fertig = true; });
+    for (const Antwort& a : dialoge)
+      if (warten_bis([] { return requester1.aktiv.load(); })) antworten(a);
+    while (warten_bis([&] { return fertig || requester1.aktiv; }) && !fertig)
+      ADD_FAILURE() << "unerwartet: " << gezeigt(), requester1.key(27, 0, 0);
+    faden.join();
+  });
 }

@@ -1,8 +1,10 @@
-// Helpers for the tests: empty tables, reading text as a file, capturing standard output.
+// Helpers for the tests: empty tables, reading text as a file, capturing standard output,
+// answering the dialogs of a command.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "geometry/vektor.h"
 
@@ -19,3 +21,16 @@ void erwarte_nah(Vektor3d v, double x, double y, double z);
 void erwarte_nah(Vektor3d v, Vektor3d soll);
 // Polls f every millisecond for up to 5 s; true once f holds (for what another thread does).
 bool warten_bis(const std::function<bool()>& f);
+
+// A dialog as the user answers it: a text it must show (its text, then "|label=field" for each
+// input field), the field texts to type ("" leaves a field as shown), and the button: 1 the
+// first, 0 the second, -1 Escape.
+struct Antwort {
+  Antwort(std::string z, std::vector<std::string> f = {}, int k = 1) : zeigt(z), felder(f), knopf(k) {}
+  std::string zeigt;
+  std::vector<std::string> felder;
+  int knopf;
+};
+// Runs handler f on a thread of its own as the menu thread does, while the test, as the main
+// thread, answers its dialogs with keys and clicks; a dialog more fails. What was printed.
+std::string bedienen(void (*f)(long), const std::vector<Antwort>& dialoge = {});

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "edit/atome.h"
@@ -13,56 +12,9 @@
 #include "io/xyz.h"
 #include "relax/epaare.h"
 #include "testhilfe.h"
-#include "ui/menu.h"
-#include "ui/requester.h"
 #include "view/ansicht.h"
 
 namespace {
-
-// One dialog: a text it must show, the field texts to type ("" leaves a field as shown), and
-// the button: 1 the first, 0 the second, -1 Escape.
-struct Antwort {
-  Antwort(std::string z, std::vector<std::string> f = {}, int k = 1) : zeigt(z), felder(f), knopf(k) {}
-  std::string zeigt;
-  std::vector<std::string> felder;
-  int knopf;
-};
-
-// The requester's text, then "|label=field" for each input field.
-std::string gezeigt() {
-  std::string s = requester1.text;
-  for (int i = 0; requester1.typ == 2 && i < requester1.ng; i++)
-    s += std::string("|") + requester1.gadget[i].fragetext + "=" + requester1.gadget[i].eingabetext;
-  return s;
-}
-
-template <typename T>
-void klicken(const T& k) { requester1.mausknopf(0, 0, (k.x1 + k.x2) / 2, bildhoehe - (k.y1 + k.y2) / 2); }
-
-void antworten(const Antwort& a) {
-  EXPECT_NE(gezeigt().find(a.zeigt), std::string::npos) << gezeigt();
-  for (size_t i = 0; i < a.felder.size(); i++) {
-    if (a.felder[i].empty()) continue;
-    klicken(requester1.gadget[i]);
-    for (int k = 0; k < REQ_FELDTEXT; k++) requester1.spezial(102, 0, 0), requester1.key(8, 0, 0);
-    for (char c : a.felder[i]) requester1.key(c, 0, 0);
-  }
-  if (a.knopf < 0) requester1.key(27, 0, 0);
-  else klicken(a.knopf ? requester1.knopf1 : requester1.knopf2);
-}
-
-// Runs handler f as the menu thread does and answers its dialogs; what it printed.
-std::string bedienen(funkzeiger f, const std::vector<Antwort>& dialoge = {}) {
-  return ausgabe_von([&] {
-    std::atomic<bool> fertig{false};
-    std::thread faden([&] { f(1), fertig = true; });
-    for (const Antwort& a : dialoge)
-      if (warten_bis([] { return requester1.aktiv.load(); })) antworten(a);
-    while (warten_bis([&] { return fertig || requester1.aktiv; }) && !fertig)
-      ADD_FAILURE() << "unerwartet: " << gezeigt(), requester1.key(27, 0, 0);
-    faden.join();
-  });
-}
 
 double laenge(Vektor3d d) { return std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z); }
 double abstand(int a, int b) { return laenge(atomliste[a].p - atomliste[b].p); }

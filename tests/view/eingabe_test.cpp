@@ -80,9 +80,13 @@ TEST(Eingabe, Tasten) {
       {"und wieder gross", [] { tasten("kkKK"); }, "neu 4"},
       {"Schalter", [] { tasten("FsTl"); }, "schalter 1000 neu 4"},
       {"Schalter zurueck", [] { tasten("Ff"); }, "neu 2"},
-      {"ungebunden", [] { tasten("az ~\x7f\xe4"); },
-       "neu 6 aus key(c='A',x=5,y=6)\nkey(c='Z',x=5,y=6)\nkey(c=' ',x=5,y=6)\nkey(c='~',x=5,y=6)\n"
+      {"ungebunden", [] { tasten("bz ~\x7f\xe4"); },
+       "neu 6 aus key(c='B',x=5,y=6)\nkey(c='Z',x=5,y=6)\nkey(c=' ',x=5,y=6)\nkey(c='~',x=5,y=6)\n"
        "key(c=127=0x7F,x=5,y=6)\nkey(c=228=0xE4,x=5,y=6)\n"},
+      {"a mit zwei Atomen", [] { atomliste[0].select(0), atomliste[1].select(1), tasten("a"); },
+       "neu 1 aus keine Bindung zwischen Atom 0 und Atom 1\n"},
+      {"Entf mit einem Atom", [] { atomliste[1].select(1), tasten("\x7f"); },
+       "neu 1 aus Letztes Atom in Molekuel 1, nicht geloescht\n"},
       {"Sondertaste ungebunden", [] { spezial(1, 7, 8); }, "neu 1 aus spezial(key=1,x=7,y=8)\n"},
       {"links", [] { spezial(100, 0, 0); }, "eye 0.1745 0 9.998 neu 1"},
       {"rechts", [] { spezial(102, 0, 0); }, "eye -0.1745 0 9.998 neu 1"},
