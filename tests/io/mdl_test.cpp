@@ -2,8 +2,7 @@
 #include "io/mdl.h"
 #include "lesen.h"
 
-// A file the reader refuses shows as "abgelehnt".
-static void mdl(FILE* fp) { if (!mdl_einlesen(fp)) std::puts("abgelehnt"); }
+static void mdl(FILE* fp) { if (!mdl_einlesen(fp)) std::puts("abgelehnt"); }  // a refused file: "abgelehnt"
 
 TEST(Mdl, Dateien) {
   pruefen({{"Marvin, leere dritte Zeile, z wie in der Datei",
@@ -32,9 +31,9 @@ TEST(Mdl, Dateien) {
   EXPECT_EQ(anz_molek, 10);
 }
 
-// 100 atoms and 100 bonds: the counts touch, and so do the coordinates and atom numbers from 100 on.
+// 100 atoms and 100 bonds: the counts touch and end the line, and coordinates and atom numbers from 100 on touch.
 TEST(Mdl, BeruehrendeFelderNachSpalten) {
-  std::string text = "gross\n  Marvin\n\n100100  0  0  0  0            999 V2000\n", bindungen, atome, erwartet;
+  std::string text = "gross\n  Marvin\n\n100100\n", bindungen, atome, erwartet;
   char zeile[100];
   for (int i = 0; i < 100; i++) {
     std::snprintf(zeile, sizeof zeile, "%10.4f%10.4f%10.4f C   0  0\n", -1000.5 - i, i * 1.0, -2000.25);

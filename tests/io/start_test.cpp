@@ -26,8 +26,9 @@ static std::string programm(const std::string& argumente) {
 }
 
 TEST(Kommandozeile, DateienUndAnwendung) {
-  char vorher[4096], verzeichnis[] = "/tmp/quil_startXXXXXX";  // runs in a scratch directory
+  char vorher[4096], verzeichnis[] = "/tmp/quil_startXXXXXX";  // scratch directory; ending the program in it fails
   ASSERT_TRUE(getcwd(vorher, sizeof vorher) && mkdtemp(verzeichnis) && chdir(verzeichnis) == 0);
+  std::atexit([] { if (char d[64]; getcwd(d, sizeof d) && std::strstr(d, "quil_start")) std::_Exit(1); });
   const std::string pdb = "ATOM      1  N   ALA A   1       1.000   2.000   3.000  1.00  0.00", lang(80, 'n'),
                     passt(75, 'n'), zu_lang = "Dateiname zu lang (hoechstens 79 Zeichen): \"" + lang + "\"\n",
                     suche = "versuche unbekanntes Format zu lesen:\nzeile1=\"",

@@ -54,23 +54,24 @@ TEST(Xyz, Lesen) {
 }
 
 TEST(Xyz, Schreiben) {
-  tabellen_leeren();
-  gelesen("molekuele=2\n1 0\nCla 1 -2.5 1e-7\n2 1\nH 0 0 -0\nO 0 0 1\n0 1 2\n", xyzeinlesen);
-  bondliste[anz_bonds++].set(0, 1, 1, 0);  // leads out of molecule 0
   auto schreiben = [](const std::function<void(FILE*)>& schreiber) {  // what is printed, "|", and the file
     std::string datei, meldung = ausgabe_von([&] { datei = geschrieben(schreiber); });
     return meldung + "|" + datei;
   };
+  auto alles = [&](int flag) { return schreiben([=](FILE* fp) { alles_xyzspeichern(fp, "a.xyz", flag); }); };
   std::string cl = " Cl     1.000000    -2.500000     0.000000\n", m0 = "1  0\n" + cl,
               h = " H      0.000000     0.000000    -0.000000\n", o = " O      0.000000     0.000000     1.000000\n",
               heraus = "Bindung 0-1 fuehrt aus Molekuel 0 heraus, nicht gespeichert\n";
+  tabellen_leeren();
+  gelesen("1 0\nCla 1 -2.5 1e-7\n", xyzeinlesen);
+  EXPECT_EQ(alles(-2), "Alle Molekuele in \"a.xyz\" gespeichert.\n|" + m0);  // one molecule: no header line
+  gelesen("2 1\nH 0 0 -0\nO 0 0 1\n0 1 2\n", xyzeinlesen);
+  bondliste[anz_bonds++].set(0, 1, 1, 0);  // leads out of molecule 0
   EXPECT_EQ(schreiben([](FILE* fp) { molekuel_xyzspeichern(0, fp, "m0.xyz"); }),
             heraus + "Molekuel 0 als \"m0.xyz\" gespeichert.\n|" + m0);
-  EXPECT_EQ(schreiben([](FILE* fp) { alles_xyzspeichern(fp, "a.xyz", -2); }),
-            heraus + "Alle Molekuele in \"a.xyz\" gespeichert.\n|molekuele=2  ;Anzahl Molekuele in dieser Datei\n" +
-                m0 + "2  1\n" + h + o + "0 1 2\n");
-  EXPECT_EQ(schreiben([](FILE* fp) { alles_xyzspeichern(fp, "eins.xyz", -1); }),
-            "Alles als einziges Molekuel in \"eins.xyz\" gespeichert.\n|3  2\n" + cl + h + o + "1 2 2\n0 1\n");
+  EXPECT_EQ(alles(-2), heraus + "Alle Molekuele in \"a.xyz\" gespeichert.\n|" +
+                           "molekuele=2  ;Anzahl Molekuele in dieser Datei\n" + m0 + "2  1\n" + h + o + "0 1 2\n");
+  EXPECT_EQ(alles(-1), "Alles als einziges Molekuel in \"a.xyz\" gespeichert.\n|3  2\n" + cl + h + o + "1 2 2\n0 1\n");
   auto zeile = [](float ordnung) { return geschrieben([=](FILE* fp) { fprintf_bindung(fp, 4, 7, ordnung); }); };
   EXPECT_EQ(zeile(1) + zeile(2) + zeile(3) + zeile(1.5f) + zeile(1.25f) + zeile(4e9f),
             "4 7\n4 7 2\n4 7 3\n4 7 1.5\n4 7 1.2\n4 7 4000000000\n");
