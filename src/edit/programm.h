@@ -5,3 +5,8 @@
 void m_quit(long id);
 // "Ueber": shows the program's name and version.
 void m_ueber(long id);
+
+// The help text: the mouse and the keys of the window.
+extern const char* const hilfetext;
+// "Hilfe  H", keys H and ?: shows the help text.
+void m_hilfe(long id);

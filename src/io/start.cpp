@@ -78,11 +78,11 @@ void kommandozeile_ausfuehren(int argc, char** argv) {
       gemerkt[j - 1] = namen_merken(quellname[j - 1], argv[i]);
   }
   if (flagge('?') || j > 3) anwendung_zeigen();
-  if (j == 0 || quellname[0][0] == '\0') {
+  if (j == 0 || (gemerkt[0] && quellname[0][0] == '\0')) {
     if (!xyzdatei_einlesen(filename0)) std::printf("kann \"%s\" nicht oeffnen.\n", filename0);
     return;
   }
-  quelle_einlesen(quellname[0], flagge('U') || index(quellname[0], ".xyz") < 0);
+  if (gemerkt[0]) quelle_einlesen(quellname[0], flagge('U') || index(quellname[0], ".xyz") < 0);
   for (int k = 1; k < j && k < 3; k++)
     if (gemerkt[k]) quelle_einlesen(quellname[k], false);
 }

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "edit/atome.h"
+#include "edit/programm.h"
 #include "model/tabellen.h"
 #include "relax/epaare.h"
 #include "ui/menu.h"
@@ -33,10 +34,23 @@ void ansicht_taste(unsigned char c, int x, int y) {
   }
 }
 
+// ESC: first the selection goes, then molecule edit mode.
+void escape() {
+  std::lock_guard<std::mutex> sperre(tabellen_sperre);
+  if (nsel > 0) {
+    auswahl_aufheben();
+  } else if (edit_modus != 0) {
+    edit_modus = 0;
+    std::puts("edit off");
+  }
+}
+
 // The keys that start commands; false when the key starts none in the present state.
 bool befehlstaste(unsigned char c) {
-  if (c == 13) {
-    m_atom_aendern(0);
+  if (c == 13 || c == 27 || c == '?' || c == 'H') {
+    if (c == 13) m_atom_aendern(0);
+    if (c == 27) escape();
+    if (c == '?' || c == 'H') std::printf("\n%s\n", hilfetext), m_hilfe(0);
     return true;
   }
   if (c != 'A' && c != 8 && c != 127) return false;

@@ -25,7 +25,7 @@ void menu_eintragen() {
   const funkzeiger leer = nullptr;
   menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
   menu.setmenu(4, "Exit", "Undo", nullptr, "Ueber", m_quit, m_undo, leer, m_ueber);
-  menu.setmenu(4, nullptr, "Atom aendern...", nullptr, nullptr, leer, m_atom_aendern, leer, leer);
+  menu.setmenu(4, nullptr, "Atom aendern...", nullptr, "Hilfe  H", leer, m_atom_aendern, leer, m_hilfe);
   menu.setmenu(2, nullptr, "Bindung aendern...", leer, m_bindung);
   menu.setmenu(2, nullptr, "Molekuel rotieren...", leer, m_molek_rot);
 }

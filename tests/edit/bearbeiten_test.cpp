@@ -1,17 +1,20 @@
 // The editing commands with their dialogs answered as a user would, measured on the positions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "edit/atome.h"
+#include "edit/programm.h"
 #include "edit/undo.h"
 #include "edit/winkel.h"
 #include "io/xyz.h"
 #include "relax/epaare.h"
 #include "testhilfe.h"
+#include "ui/requester.h"
 #include "view/ansicht.h"
 
 namespace {
@@ -288,6 +291,14 @@ TEST_F(Bearbeiten, MolekuelRotieren) {
     bedienen(m_molek_rot, dialog);
     EXPECT_EQ(edit_modus * 10 + aktives_molekuel, modus);
   }
+}
+
+// The help shows its 21 lines with one button "ok".
+TEST(Programm, Hilfe) {
+  bedienen(m_hilfe, {{"    Hilfe\n    ----\n\nMaus mit linker Taste"}});
+  EXPECT_EQ(std::string(requester1.text) + "|" + requester1.jatext + "|" + requester1.neintext,
+            std::string(hilfetext) + "|ok|");
+  EXPECT_EQ(std::count(hilfetext, hilfetext + std::strlen(hilfetext), '\n'), 20);
 }
 
 }  // namespace

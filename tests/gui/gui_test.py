@@ -4,7 +4,7 @@
 import os, unittest
 
 from szene import Ansicht, V
-from treiber import HELLBLAU, HINTERGRUND, MENUGRAU, Quil, farbe_passt
+from treiber import HELLBLAU, HINTERGRUND, MENUGRAU, REQUESTERGRAU, Quil, farbe_passt
 
 with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "Alanin.xyz")) as datei:
     ALANIN = {"Alanin.xyz": datei.read()}
@@ -192,11 +192,16 @@ class BearbeitenTest(QuilTest):
             for i in atome:
                 q.klick(*a.punkt(i))
             self.assertEqual(q.bild(), vorher)
+        q.taste("h")  # the help, printed and shown
+        q.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "die Hilfe")
+        q.taste("Return")
+        self.assertEqual(q.bild(), vorher)
         q.klick(*a.punkt(12))  # H on O, at the edge: the background shows where it was
         q.taste("Delete")
         self.pruefe_farbe(q.bild(), a.punkt(12), HINTERGRUND, a.farbe(12))
         q.ende()
-        self.assertEqual(q.ausgabe(), "Diederwinkel aendern von 180.000000 nach 0.000000\n")
+        self.assertRegex(q.ausgabe(), "^Diederwinkel aendern von 180.000000 nach 0.000000\n\n    Hilfe\n    ----\n\n"
+                                      "Maus mit linker Taste(.*\n){17}  Home: Kamera auf Anfangsposition ruecksetzen\n$")
 
 if __name__ == "__main__":
     unittest.main(verbosity=2, failfast=True)  # a SIGTERM, too, stops the run and its clean-ups follow

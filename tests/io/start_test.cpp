@@ -46,7 +46,8 @@ TEST(Kommandozeile, DateienUndAnwendung) {
            {{"-u", "h2.xyz"}, suche_h2 + "h2.xyz eingelesen\n|1"},
            {{"h2.xyz.alt"}, "h2.xyz.alt eingelesen\n|1"},
            {{"fehlt.dat"}, "Fileformat von \"fehlt.dat\" nicht erkannt\n|0"},
-           {{lang}, zu_lang + "|1"},  // the first name is empty then: the default file is read
+           {{""}, "|1"},  // an empty first name: the default file
+           {{lang, "h2.xyz"}, zu_lang + "h2.xyz eingelesen\n|1"},  // as a name that does not open
            {{passt + ".xyz", lang}, zu_lang + "konnte \"" + passt + ".xyz\" nicht oeffnen\n|0"}})
     EXPECT_EQ(quil(argumente), erwartet) << argumente.size();
   std::ofstream("Alanin.xyz") << "kaputt\n";  // so that reading it would show

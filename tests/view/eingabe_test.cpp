@@ -2,6 +2,7 @@
 // in edit mode, drawing switches, picks, redraws), and that a requester or the menu bar come first.
 #include <gtest/gtest.h>
 
+#include "edit/programm.h"
 #include "model/tabellen.h"
 #include "testhilfe.h"
 #include "ui/menu.h"
@@ -87,6 +88,11 @@ TEST(Eingabe, Tasten) {
        "neu 1 aus keine Bindung zwischen Atom 0 und Atom 1\n"},
       {"Entf mit einem Atom", [] { atomliste[1].select(1), tasten("\x7f"); },
        "neu 1 aus Letztes Atom in Molekuel 1, nicht geloescht\n"},
+      {"ESC: erst die Auswahl, dann der Editmodus", [] {
+         edit_modus = 1, atomliste[1].select(1), tasten("\x1b");
+         std::printf("%d%d|", nsel, atomliste[1].selectflag), tasten("\x1b\x1b");
+       }, "neu 3 aus 00|edit off\n"},
+      {"Hilfe", [] { tasten("?h"); }, "neu 2 aus \n" + std::string(hilfetext) + "\n\n" + hilfetext + "\n"},
       {"Sondertaste ungebunden", [] { spezial(1, 7, 8); }, "neu 1 aus spezial(key=1,x=7,y=8)\n"},
       {"links", [] { spezial(100, 0, 0); }, "eye 0.1745 0 9.998 neu 1"},
       {"rechts", [] { spezial(102, 0, 0); }, "eye -0.1745 0 9.998 neu 1"},
