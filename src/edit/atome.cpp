@@ -21,8 +21,6 @@ namespace {
 
 using Sperre = std::lock_guard<std::mutex>;
 
-bool atom_da(int i) { return i >= 0 && i < anz_atome; }
-
 void melden(const char* text) { janeinrequester(text, "ok", nullptr); }
 
 // Element names are one capital, optionally followed by a small letter (or start with a

@@ -13,8 +13,6 @@ int undo_anz = 0;
 
 namespace {
 
-bool atom_da(int i) { return i >= 0 && i < anz_atome; }
-
 void atom_zuruecksetzen(const Undo& u) {
   Vektor3d p = u.vektor;
   if (atom_da(u.nr)) atomliste[u.nr].set(u.atomname, p, u.mnr);

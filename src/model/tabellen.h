@@ -74,4 +74,5 @@ extern int nsel;
 extern std::mutex tabellen_sperre;
 
 bool isepaar(int anr);  // a lone-pair pseudo-atom, name "e..."
+inline bool atom_da(int i) { return i >= 0 && i < anz_atome; }  // a number of an atom in use
 void auswahl_aufheben();  // no atom selected any more
