@@ -31,23 +31,14 @@ bool name_gueltig(const char* name) {
          !(n == 2 && std::isupper(static_cast<unsigned char>(name[1])));
 }
 
-// Puts atom b at distance abstand from atom a on the line through both; with nachschieben
-// everything bonded beyond b moves by the same vector.
-void abstand_setzen(int a, int b, double abstand, bool nachschieben) {
-  Vektor3d p = atomliste[b].p - atomliste[a].p;
-  Vektor3d alt = atomliste[b].p;
-  atomliste[b].p = atomliste[a].p + p * (abstand / abs(p));
-  if (!nachschieben) return;
-  atomliste[a].tmpflag = atomliste[b].tmpflag = 1;
-  atome_nachschieben(b, atomliste[b].p - alt, false);
+bool verbindet(const Bondlist& b, int a1, int a2) {
+  return (b.n1 == a1 && b.n2 == a2) || (b.n1 == a2 && b.n2 == a1);
 }
 
 // The first bond joining a and b in either direction, or anz_bonds.
 int bindung_suchen(int a, int b) {
   int i = 0;
-  while (i < anz_bonds && !((bondliste[i].n1 == a && bondliste[i].n2 == b) ||
-                            (bondliste[i].n1 == b && bondliste[i].n2 == a)))
-    i++;
+  while (i < anz_bonds && !verbindet(bondliste[i], a, b)) i++;
   return i;
 }
 
@@ -121,10 +112,6 @@ void m_atom_aendern(long id) {
 }
 
 namespace {
-
-bool verbindet(const Bondlist& b, int a1, int a2) {
-  return (b.n1 == a1 && b.n2 == a2) || (b.n1 == a2 && b.n2 == a1);
-}
 
 // The bond by its number or by two atom numbers, as the user prefers; false when cancelled.
 bool bindung_waehlen(int& bnr, int& anr1, int& anr2, bool& nach_nummer) {
@@ -260,6 +247,15 @@ void m_bindung(long id) {
     meldung = bindung_aendern(bnr, anr1, anr2, bond, d, abstandvorher);
   }
   if (meldung) melden(meldung);
+}
+
+void abstand_setzen(int a, int b, double abstand, bool nachschieben) {
+  Vektor3d p = atomliste[b].p - atomliste[a].p;
+  Vektor3d alt = atomliste[b].p;
+  atomliste[b].p = atomliste[a].p + p * (abstand / abs(p));
+  if (!nachschieben) return;
+  atomliste[a].tmpflag = atomliste[b].tmpflag = 1;
+  atome_nachschieben(b, atomliste[b].p - alt, false);
 }
 
 void bindungslaenge_automatisch() {

@@ -7,6 +7,9 @@
 void m_atom_aendern(long id);
 // "Bindung aendern...": order and length of the bond between two atoms; order 0 deletes it.
 void m_bindung(long id);
+// Puts atom b at distance abstand from atom a on the line through both (they must not coincide);
+// with nachschieben everything bonded beyond b moves by the same vector. Caller holds the lock.
+void abstand_setzen(int a, int b, double abstand, bool nachschieben);
 // Key A with two atoms selected: sets their bond to its standard length. Caller holds the lock.
 void bindungslaenge_automatisch();
 // Deletes an atom of the newest molecule: its bonds go, the last atom takes its number, and the

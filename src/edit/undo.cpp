@@ -3,6 +3,7 @@
 
 #include <mutex>
 
+#include "edit/atome.h"
 #include "geometry/quaternion.h"
 #include "model/nachschieben.h"
 #include "ui/menu.h"
@@ -22,13 +23,7 @@ void bindung_zuruecksetzen(const Undo& u) {
   if (u.bond.strong != 0 && u.nr >= 0 && u.nr < anz_bonds) bondliste[u.nr] = u.bond;
   int a = u.bond.n1, b = u.bond.n2;
   if (u.abstand == 0 || !atom_da(a) || !atom_da(b)) return;
-  Vektor3d p = atomliste[b].p - atomliste[a].p;
-  if (abs(p) == 0) return;
-  Vektor3d alt = atomliste[b].p;
-  atomliste[b].p = atomliste[a].p + p * (u.abstand / abs(p));
-  if (u.flag == 0) return;
-  atomliste[a].tmpflag = atomliste[b].tmpflag = 1;
-  atome_nachschieben(b, atomliste[b].p - alt, false);
+  if (abs(atomliste[b].p - atomliste[a].p) > 0) abstand_setzen(a, b, u.abstand, u.flag != 0);
 }
 
 void drehung_zuruecksetzen(const Undo& u) {
