@@ -183,7 +183,7 @@ void molekuel_xyzspeichern(int nr, FILE* fp, const char* name) {
   for (int i = 0; i < anz_bonds; i++)
     if (eigene_bindung(m, bondliste[i]))
       fprintf_bindung(fp, bondliste[i].n1 - m.ia, bondliste[i].n2 - m.ia, bondliste[i].strong);
-  if (name) std::printf("Molekuel %d als \"%s\" gespeichert.\n", nr, name);
+  if (name) gespeichert_melden(nr, name);
 }
 
 void alles_xyzspeichern(FILE* fp, const char* name, int flag) {
@@ -192,12 +192,20 @@ void alles_xyzspeichern(FILE* fp, const char* name, int flag) {
     for (int i = 0; i < anz_atome; i++) atomzeile_schreiben(fp, atomliste[i]);
     for (int i = 0; i < anz_bonds; i++)
       fprintf_bindung(fp, bondliste[i].n1, bondliste[i].n2, bondliste[i].strong);
-    std::printf("Alles als einziges Molekuel in \"%s\" gespeichert.\n", name);
-    return;
+  } else {
+    if (anz_molek > 1) std::fprintf(fp, "molekuele=%d  ;Anzahl Molekuele in dieser Datei\n", anz_molek);
+    for (int i = 0; i < anz_molek; i++) molekuel_xyzspeichern(i, fp, nullptr);
   }
-  if (anz_molek > 1) std::fprintf(fp, "molekuele=%d  ;Anzahl Molekuele in dieser Datei\n", anz_molek);
-  for (int i = 0; i < anz_molek; i++) molekuel_xyzspeichern(i, fp, nullptr);
-  std::printf("Alle Molekuele in \"%s\" gespeichert.\n", name);
+  if (name) gespeichert_melden(flag, name);
+}
+
+void gespeichert_melden(int nr, const char* name) {
+  if (nr == -1)
+    std::printf("Alles als einziges Molekuel in \"%s\" gespeichert.\n", name);
+  else if (nr < 0)
+    std::printf("Alle Molekuele in \"%s\" gespeichert.\n", name);
+  else
+    std::printf("Molekuel %d als \"%s\" gespeichert.\n", nr, name);
 }
 
 // Whole orders are written without decimals ("%.0f" prints what "%d" would, for any size).

@@ -9,6 +9,9 @@
 void xyzeinlesen(FILE* fp);
 // Writes molecule nr as one block; prints the saved message when name is not null.
 void molekuel_xyzspeichern(int nr, FILE* fp, const char* name);
-// flag -1: everything as one molecule; any other value: one block per molecule.
+// flag -1: everything as one molecule; any other value: one block per molecule. Prints the saved
+// message when name is not null.
 void alles_xyzspeichern(FILE* fp, const char* name, int flag);
+// The saved message: nr a molecule, -1 everything as one molecule, -2 all molecules.
+void gespeichert_melden(int nr, const char* name);
 void fprintf_bindung(FILE* fp, int i1, int i2, float strong);
