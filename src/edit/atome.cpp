@@ -42,11 +42,6 @@ int bindung_suchen(int a, int b) {
   return i;
 }
 
-void bindung_anhaengen(const Bondlist& b) {
-  bondliste[anz_bonds++] = b;
-  molekuel[b.molekuelnr].nbonds++;
-}
-
 struct Atomdaten {
   char name[80];
   Vektor3d p;
@@ -283,6 +278,11 @@ void bindungslaenge_automatisch() {
   u.flag = 1;
   std::printf("Abstand korrigiert auf %f\n", soll);
   abstand_setzen(a, b, soll, true);
+}
+
+void bindung_anhaengen(const Bondlist& b) {
+  bondliste[anz_bonds++] = b;
+  molekuel[b.molekuelnr].nbonds++;
 }
 
 void bindung_loeschen(int i) {

@@ -2,6 +2,8 @@
 // key A, and deleting an atom or a bond.
 #pragma once
 
+#include "model/tabellen.h"
+
 // "Atom aendern..." and Enter: by the number of selected atoms the atom dialog (0 or 1), the
 // bond dialog (2) or the angle dialogs (3, 4).
 void m_atom_aendern(long id);
@@ -15,5 +17,7 @@ void bindungslaenge_automatisch();
 // Deletes an atom of the newest molecule: its bonds go, the last atom takes its number, and the
 // selection is cleared. False (with a message) when refused. Caller holds the lock.
 bool atom_loeschen(int anr);
+// Appends bond b to its molecule; there must be room. Caller holds the lock.
+void bindung_anhaengen(const Bondlist& b);
 // Removes bond i; the later bonds move down by one. Caller holds the lock.
 void bindung_loeschen(int i);

@@ -2,8 +2,10 @@
 #include "edit/programm.h"
 
 #include <cstdio>
+#include <mutex>
 
 #include "io/start.h"
+#include "model/tabellen.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/ansicht.h"
@@ -48,4 +50,16 @@ void m_hilfe(long id) {
     return;
   }
   janeinrequester(hilfetext, "ok", nullptr);
+}
+
+int menu_debug = 1;
+
+void m_edit_off(long id) {
+  if (id == 0) {
+    menu.run(m_edit_off);
+    return;
+  }
+  if (menu_debug) std::printf("Menu \"m_edit_off\" aufgerufen (id=%ld)\n", id);
+  std::lock_guard<std::mutex> sperre(tabellen_sperre);
+  edit_modus = 0;
 }

@@ -10,3 +10,8 @@ void m_ueber(long id);
 extern const char* const hilfetext;
 // "Hilfe  H", keys H and ?: shows the help text.
 void m_hilfe(long id);
+
+// Non-zero: menu commands report their call on standard output.
+extern int menu_debug;
+// "Editmodus off   <ESC>": the camera commands act on the view again, not on one molecule.
+void m_edit_off(long id);

@@ -52,14 +52,15 @@ int atomfelder(Undo& u, int* felder[4]) {
   return 0;
 }
 
-// False when the record acts on atom anr; otherwise atom c becomes anr in it.
-bool atome_umnummern(Undo& u, int anr, int c) {
+// False when the record acts on an atom that is gone (neu gives -1); otherwise every atom
+// number i in it becomes neu(i).
+template <class Nummer>
+bool atome_umnummern(Undo& u, Nummer neu) {
   int* felder[4];
   int n = atomfelder(u, felder);
   for (int k = 0; k < n; k++)
-    if (*felder[k] == anr) return false;
-  for (int k = 0; k < n; k++)
-    if (*felder[k] == c) *felder[k] = anr;
+    if (neu(*felder[k]) < 0) return false;
+  for (int k = 0; k < n; k++) *felder[k] = neu(*felder[k]);
   return true;
 }
 
@@ -110,7 +111,20 @@ void m_undo(long id) {
 }
 
 void undo_atom_geloescht(int anr, int c) {
-  undo_filtern([&](Undo& u) { return atome_umnummern(u, anr, c); });
+  auto neu = [&](int i) { return i == anr ? -1 : i == c ? anr : i; };
+  undo_filtern([&](Undo& u) { return atome_umnummern(u, neu); });
+}
+
+void undo_atom_herausgenommen(int anr) {
+  auto neu = [&](int i) { return i == anr ? -1 : i > anr ? i - 1 : i; };
+  undo_filtern([&](Undo& u) { return atome_umnummern(u, neu); });
+}
+
+void undo_molekuel_entfernt(int mnr) {
+  for (int i = 0; i < undo_anz; i++) {
+    undoliste[i].mnr -= undoliste[i].mnr > mnr;
+    undoliste[i].bond.molekuelnr -= undoliste[i].bond.molekuelnr > mnr;
+  }
 }
 
 void undo_bindung_geloescht(int i) {

@@ -4,6 +4,6 @@
 
 // Removes the lone pairs bonded to atom anr; returns the number anr has afterwards.
 int freie_elektronen_loeschen(int anr);
-// Removes every lone pair that may be deleted (those of older molecules stay); returns the
-// number atom folgen has afterwards, -1 when it was removed itself or folgen was -1.
+// Removes every lone pair of every molecule (a molecule of lone pairs alone goes with them);
+// returns the number atom folgen has afterwards, -1 when it was removed itself or folgen was -1.
 int alle_freie_elektronen_loeschen(int folgen = -1);

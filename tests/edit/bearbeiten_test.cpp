@@ -1,84 +1,17 @@
 // The editing commands with their dialogs answered as a user would, measured on the positions.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cmath>
 #include <cstring>
-#include <string>
-#include <vector>
 
+#include "bearbeiten.h"
 #include "edit/atome.h"
 #include "edit/programm.h"
-#include "edit/undo.h"
 #include "edit/winkel.h"
-#include "io/xyz.h"
 #include "relax/epaare.h"
-#include "testhilfe.h"
+#include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/ansicht.h"
 
 namespace {
-
-double laenge(Vektor3d d) { return std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z); }
-double abstand(int a, int b) { return laenge(atomliste[a].p - atomliste[b].p); }
-double winkel(int a, int b, int c) {
-  Vektor3d u = atomliste[a].p - atomliste[b].p, v = atomliste[c].p - atomliste[b].p;
-  return std::acos((u.x * v.x + u.y * v.y + u.z * v.z) / laenge(u) / laenge(v)) * 180 / M_PI;
-}
-
-// H4-C1-C2-C3 away from the origin, C1-C2 along x, C1-H4 along y: the angle 4-1-2 is 90 degrees
-// and the signed dihedral 4-1-2-3 is phi, the direction of C3 about x. H0 on C1, H5 on C2, H6 on
-// C3; then molecule 1, one N atom.
-struct Bearbeiten : testing::Test {
-  const Vektor3d ursprung{0.5, -0.25, 2};
-  std::vector<Vektor3d> start;
-
-  void bauen(double phi = 60, Vektor3d h4 = {0, 1, 0}) {
-    tabellen_leeren();
-    undo_anz = 0;
-    Vektor3d c3(1, std::cos(phi * M_PI / 180), std::sin(phi * M_PI / 180)), n(5, 5, 5);
-    Vektor3d p[] = {{-0.6, -0.3, -0.5}, {0, 0, 0}, {1, 0, 0}, c3, h4, {1.5, -0.5, -0.5}, c3 + Vektor3d(1, 0, 0)};
-    molekuel[0].init(anz_molek++, 7, 6);
-    for (int i = 0; i < 7; i++) p[i] += ursprung, molekuel[0].addatom(i && i < 4 ? "C" : "H", p[i]);
-    for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {2, 3}, {1, 4}, {2, 5}, {3, 6}}) molekuel[0].addbond(a, b, 1);
-    molekuel[1].init(anz_molek++, 1, 0);
-    molekuel[1].addatom("N", n);
-    merken();
-  }
-  void merken() {
-    start.clear();
-    for (int i = 0; i < anz_atome; i++) start.push_back(atomliste[i].p);
-  }
-  void waehlen(std::vector<int> atome) {
-    for (int a : atome) atomliste[a].select(a);
-  }
-  // The atoms that moved since merken.
-  std::string bewegt() {
-    std::string s;
-    for (int i = 0; i < anz_atome; i++) s += laenge(atomliste[i].p - start[i]) > 1e-9 ? std::to_string(i) : "";
-    return s;
-  }
-  std::string bindungen() {
-    std::string s;
-    for (int i = 0; i < anz_bonds; i++)
-      s += std::to_string(bondliste[i].n1) + "-" + std::to_string(bondliste[i].n2) + ":" +
-           std::to_string(int(bondliste[i].strong)) + " ";
-    return s;
-  }
-  // Undo takes every atom back to where merken saw it.
-  void rueckgaengig() {
-    bedienen(m_undo, undo_anz ? std::vector<Antwort>{} : std::vector<Antwort>{{"Undo-Buffer empty\nnichts zu tun"}});
-    EXPECT_EQ(bewegt(), "");
-  }
-  // A saved file holds every atom and bond of the tables.
-  void speichern_und_lesen() {
-    std::string vorher = bindungen() + std::to_string(anz_atome);
-    std::string datei = geschrieben([](FILE* fp) { ausgabe_von([&] { alles_xyzspeichern(fp, "x", 0); }); });
-    tabellen_leeren();
-    aus_text(datei, xyzeinlesen);
-    EXPECT_EQ(bindungen() + std::to_string(anz_atome), vorher);
-  }
-};
 
 TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
   struct Fall {
@@ -271,6 +204,23 @@ TEST_F(Bearbeiten, UndoFolgtDemLoeschen) {
   EXPECT_NEAR(laenge(atomliste[5].p - br), 0, 1e-9);
 }
 
+// Lone pairs go from older molecules too, and a molecule of nothing else goes with its lone pair;
+// every molecule keeps one unbroken run of atom numbers.
+TEST_F(Bearbeiten, ElektronenpaareUeberall) {
+  tabellen_leeren();
+  aus_text("molekuele=3\n3 2\n C 0 0 0\n e 0.5 0 0\n H -1 0 0\n0 1\n0 2\n1 0\n e 0 0 0\n2 1\n N 0 0 0\n H 1 0 0\n0 1\n",
+           xyzeinlesen);
+  waehlen({4});
+  bedienen(m_atom_aendern, {{"", {"P"}}});  // N4 becomes P; the undo record follows it to N2
+  EXPECT_EQ(alle_freie_elektronen_loeschen(4), 2);
+  bedienen(m_undo);
+  std::string tabelle;
+  for (int i = 0; i < anz_atome; i++) tabelle += atomliste[i].name + std::to_string(atomliste[i].molekuelnr) + " ";
+  for (int m = 0; m < anz_molek; m++) tabelle += std::to_string(molekuel[m].ia) + "+" + std::to_string(molekuel[m].natoms) + " ";
+  EXPECT_EQ(tabelle + bindungen(), "C0 H0 N1 H1 0+2 2+2 0-1:1 2-3:1 ");
+  speichern_und_lesen();
+}
+
 TEST_F(Bearbeiten, ZehnSchritteZurueck) {
   bauen();
   waehlen({1, 2});
@@ -293,11 +243,27 @@ TEST_F(Bearbeiten, MolekuelRotieren) {
   }
 }
 
-// The help shows its 21 lines with one button "ok".
-TEST(Programm, Hilfe) {
-  bedienen(m_hilfe, {{"    Hilfe\n    ----\n\nMaus mit linker Taste"}});
-  EXPECT_EQ(std::string(requester1.text) + "|" + requester1.jatext + "|" + requester1.neintext,
-            std::string(hilfetext) + "|ok|");
+// Help (21 lines), about box, edit mode off and exit.
+TEST(Programm, Befehle) {
+  struct Fall {
+    void (*befehl)(long);
+    std::vector<Antwort> dialog;
+    const char *text, *ausgabe;
+    int flags;  // edit_modus, exitflag, stopflag afterwards
+  } faelle[] = {
+      {m_hilfe, {{"    Hilfe\n    ----\n\nMaus mit linker Taste"}}, hilfetext, "", 100},
+      {m_ueber, {{""}}, "quil\nVersion 0.8", "", 100},
+      {m_edit_off, {}, "", "Menu \"m_edit_off\" aufgerufen (id=1)\n", 0},
+      {m_quit, {}, "", "", 11},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.text);
+    edit_modus = 1, requester1.text[0] = requester1.jatext[0] = '\0';
+    EXPECT_EQ(bedienen(f.befehl, f.dialog), f.ausgabe);
+    EXPECT_EQ(std::string(requester1.text) + "|" + requester1.jatext + "|" + requester1.neintext,
+              std::string(f.text) + (*f.text ? "|ok|" : "||"));
+    EXPECT_EQ(edit_modus * 100 + exitflag * 10 + menu.stopflag, f.flags + 100 * (f.befehl == m_quit));
+  }
   EXPECT_EQ(std::count(hilfetext, hilfetext + std::strlen(hilfetext), '\n'), 20);
 }
 

@@ -1,0 +1,108 @@
+// Saving and loading from the menu, in a directory of their own.
+#include <sys/mount.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "bearbeiten.h"
+#include "edit/datei.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Works in a new directory, removed afterwards.
+struct Datei : Bearbeiten {
+  fs::path alt = fs::current_path(), pfad = fs::temp_directory_path() / ("quil-test-" + std::to_string(getpid()));
+  void SetUp() override {
+    fs::create_directory(pfad);
+    fs::current_path(pfad);
+  }
+  void TearDown() override {
+    fs::current_path(alt);
+    fs::remove_all(pfad);
+  }
+};
+
+// The files of a directory, with their texts.
+std::map<std::string, std::string> dateien(const std::string& verzeichnis = ".") {
+  std::map<std::string, std::string> d;
+  for (auto& e : fs::directory_iterator(verzeichnis)) d[e.path().filename()] = geschrieben([&](FILE* fp) {
+      std::ifstream datei(e.path());
+      std::fputs(std::string(std::istreambuf_iterator<char>(datei), {}).c_str(), fp);
+    });
+  return d;
+}
+
+const std::string namensfrage = "Provisorischer filename-Requester:\n";
+
+// One molecule, or of two all as one, all in blocks, or one; the default series; refusals. The one
+// new file holds exactly what the writer writes for the choice; no other file changes.
+TEST_F(Datei, Speichern) {
+  struct Fall {
+    bool zwei;
+    const char* besetzt;  // a file made before
+    std::vector<Antwort> dialog;
+    const char *ausgabe, *datei;  // "-" first: no file name was asked
+    int wahl;                     // what the file holds: a molecule, -1 all as one, -2 all in blocks
+  } faelle[] = {
+      {false, "", {{"Speichere Molekuel in xyz-Datei=default.xyz"}}, "Alles als einziges Molekuel in \"default.xyz\" gespeichert.\n", "default.xyz", -1},
+      {false, "default1.xyz", {{"=default1.xyz"}}, "Alles als einziges Molekuel in \"default2.xyz\" gespeichert.\n", "default2.xyz", -1},
+      {false, "", {{"=default3.xyz", {}, 0}}, "", "", 0},
+      {true, "", {{"Was soll gespeichert werden?"}, {"Alles als einzelnes"}, {"=default3.xyz", {"a"}}}, "Alles als einziges Molekuel in \"a\" gespeichert.\n", "a", -1},
+      {true, "", {{""}, {"", {}, 0}, {"Speichere alle Molekuele in xyz-Datei=a", {"b"}}}, "Alle Molekuele in \"b\" gespeichert.\n", "b", -2},
+      {true, "", {{""}, {"", {}, -1}, {"", {"c"}}}, "Alle Molekuele in \"c\" gespeichert.\n", "c", -2},
+      {true, "", {{"", {}, 0}, {"Molekuel-Nr: (0 - 1):=0", {"*"}}, {"Speichere alle", {"d"}}}, "Alle Molekuele in \"d\" gespeichert.\n", "d", -2},
+      {true, "", {{"", {}, 0}, {"", {"1"}}, {"", {"e"}}}, "Molekuel 1 als \"e\" gespeichert.\n", "e", 1},
+      {true, "", {{"", {}, 0}, {"", {"5"}}, {"ungueltige Molekuel-Nr: 5"}}, "-", "", 0},
+      {true, "", {{"", {}, -1}}, "-cancel - nichts gespeichert\n", "", 0},
+      {true, "", {{"", {}, 0}, {"", {}, 0}}, "-Eingabe von Melekuel-Nr mit Cancel abgebrochen\n", "", 0},
+      {false, "", {{"=e", {"a"}}, {"Datei \"a\" schon vorhanden.\nNichts gespeichert.\n"}}, "", "", 0},
+      {false, "", {{"=a", {"default.xyz"}}}, "Alles als einziges Molekuel in \"default4.xyz\" gespeichert.\n", "default4.xyz", -1},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.dialog[0].zeigt + f.besetzt);
+    bauen();
+    if (!f.zwei) anz_molek = 1, anz_atome = 7;
+    if (*f.besetzt) std::ofstream(f.besetzt) << "1 0\nN 0 0 0\n";
+    auto nachher = dateien(), vorher = nachher;
+    std::string soll = geschrieben([&](FILE* fp) {
+      f.wahl < 0 ? alles_xyzspeichern(fp, nullptr, f.wahl) : molekuel_xyzspeichern(f.wahl, fp, nullptr);
+    });
+    EXPECT_EQ(bedienen(m_save_file, f.dialog), *f.ausgabe == '-' ? f.ausgabe + 1 : namensfrage + f.ausgabe);
+    nachher = dateien();
+    for (auto& [name, text] : vorher) EXPECT_EQ(nachher.extract(name).mapped(), text);
+    EXPECT_EQ(nachher, (*f.datei ? decltype(nachher){{f.datei, soll}} : decltype(nachher){}));
+  }
+}
+
+// A full disk and a read-only one: the requester says so, nothing is reported saved, no file is left.
+TEST_F(Datei, SpeichernScheitert) {
+  for (unsigned long art : {0ul, static_cast<unsigned long>(MS_RDONLY)}) {
+    SCOPED_TRACE(art);
+    fs::create_directory("platte");
+    if (mount("tmpfs", "platte", "tmpfs", art, "size=4k") != 0) GTEST_SKIP() << "kein tmpfs: " << std::strerror(errno);
+    if (!art) std::ofstream("platte/voll") << std::string(4096, 'x');
+    auto vorher = dateien("platte");
+    bauen();
+    EXPECT_EQ(bedienen(m_save_file, {{"", {}, 0}, {"", {"*"}}, {"", {"platte/x"}},
+                                     {"kann \"platte/x\" nicht erstellen.\nNichts gespeichert.\n"}}),
+              namensfrage);
+    EXPECT_EQ(dateien("platte"), vorher);
+    umount("platte");
+  }
+}
+
+// Loading places the file's molecule beside those there; a name that does not open is reported.
+TEST_F(Datei, Laden) {
+  std::ofstream("t.xyz") << "2 1\n O 0 0 0\n H 0.96 0 0\n0 1\n";
+  bauen();
+  EXPECT_EQ(bedienen(m_open_file, {{"Lade Molekuel von xyz-Datei=test.xyz", {"t.xyz"}}}), namensfrage + "\"t.xyz\" eingelesen\n");
+  EXPECT_EQ(bedienen(m_open_file, {{"=t.xyz", {"nix"}}, {"kann \"nix\" nicht oeffnen.\n"}}), namensfrage);
+  EXPECT_EQ(std::to_string(anz_molek) + atomliste[8].name + atomliste[9].name + bindungen(), "3OH" "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 8-9:1 ");
+  for (int i = 0; i < 8; i++) EXPECT_GT(abstand(i, 8), 2.5);
+}
+
+}  // namespace
