@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "edit/atome.h"
+#include "edit/neuesatom.h"
 #include "edit/programm.h"
 #include "model/tabellen.h"
 #include "relax/epaare.h"
@@ -57,6 +58,7 @@ bool befehlstaste(unsigned char c) {
   std::lock_guard<std::mutex> sperre(tabellen_sperre);
   if (c == 'A') {
     if (nsel == 2) bindungslaenge_automatisch();
+    if (nsel == 1) m_neuesatom(0);
     return true;
   }
   if (nsel != 1) return false;

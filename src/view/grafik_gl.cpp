@@ -7,6 +7,8 @@
 #include <mutex>
 
 #include "edit/atome.h"
+#include "edit/datei.h"
+#include "edit/neuesatom.h"
 #include "edit/programm.h"
 #include "edit/undo.h"
 #include "edit/winkel.h"
@@ -24,10 +26,12 @@ namespace {
 void menu_eintragen() {
   const funkzeiger leer = nullptr;
   menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
-  menu.setmenu(4, "Exit", "Undo", nullptr, "Ueber", m_quit, m_undo, leer, m_ueber);
-  menu.setmenu(4, nullptr, "Atom aendern...", nullptr, "Hilfe  H", leer, m_atom_aendern, leer, m_hilfe);
-  menu.setmenu(2, nullptr, "Bindung aendern...", leer, m_bindung);
+  menu.setmenu(4, "Open File...", "Undo", nullptr, "Ueber", m_open_file, m_undo, leer, m_ueber);
+  menu.setmenu(4, "Save File...", "Atom aendern...", nullptr, "Hilfe  H", m_save_file, m_atom_aendern, leer, m_hilfe);
+  menu.setmenu(2, "Exit", "Bindung aendern...", m_quit, m_bindung);
   menu.setmenu(2, nullptr, "Molekuel rotieren...", leer, m_molek_rot);
+  menu.setmenu(2, nullptr, "neues Atom...", leer, m_neuesatom);
+  menu.setmenu(2, nullptr, "Editmodus off   <ESC>", leer, m_edit_off);
 }
 
 void licht_setzen() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # GUI tests of quil under Xvfb with real X input: window, scene colours, picking, keys, camera,
 # menu, about box, start-up messages. QUIL=PROGRAMM [QUIL_VORLADEN=BIBLIOTHEK] gui_test.py [Klasse...]
-import os, unittest
+import math, os, tempfile, unittest
 
 from szene import Ansicht, V
 from treiber import HELLBLAU, HINTERGRUND, MENUGRAU, REQUESTERGRAU, Quil, farbe_passt
@@ -69,8 +69,8 @@ class FensterTest(QuilTest):
         self.pruefe_farbe(leiste, (q.breite - 100, 12 * b), MENUGRAU, HINTERGRUND)
         for bild, farbe, falsch in [(leiste, HINTERGRUND, MENUGRAU), (spalte, MENUGRAU, HINTERGRUND),
                                     (markiert, HELLBLAU, MENUGRAU)]:
-            self.pruefe_farbe(bild, (60 * b, 40 * b), farbe, falsch)  # the first row of column "File"
-        self.assertTrue(dunkel(spalte, 8 * b, 24 * b, 56 * b, 47 * b), "kein Text \"Exit\"")
+            self.pruefe_farbe(bild, (60 * b, 88 * b), farbe, falsch)  # the third row of column "File"
+        self.assertTrue(dunkel(spalte, 8 * b, 72 * b, 56 * b, 95 * b), "kein Text \"Exit\"")
 
 
 class GrossesFensterTest(FensterTest):
@@ -202,6 +202,49 @@ class BearbeitenTest(QuilTest):
         q.ende()
         self.assertRegex(q.ausgabe(), "^Diederwinkel aendern von 180.000000 nach 0.000000\n\n    Hilfe\n    ----\n\n"
                                       "Maus mit linker Taste(.*\n){17}  Home: Kamera auf Anfangsposition ruecksetzen\n$")
+
+def teile(text):
+    """The atom lines and the bond lines of a structure text of one molecule."""
+    zeilen = [z for z in text.splitlines() if not z.startswith(";")]
+    return zeilen[1:int(zeilen[0].split()[0]) + 1], zeilen[int(zeilen[0].split()[0]) + 1:]
+
+
+class DateiTest(QuilTest):
+    """An angle changed, saved from the menu under the proposed name; an atom added with "A" and one
+    with "neues Atom...", saved again: the files hold the angle, the old bond lengths, the new atoms."""
+
+    def test_speichern(self):
+        verzeichnis = self.enterContext(tempfile.TemporaryDirectory())
+        q, a = self.starten(verzeichnis=verzeichnis), self.ansicht()
+        for i in (0, 1, 2):
+            q.klick(*a.punkt(i))
+        q.taste("Return")
+        q.eingeben("100")
+        q.taste("Escape")
+        q.menu("Save")
+        q.eingeben()  # as proposed
+        q.klick(*a.punkt(0))  # N, which the angle did not move: "a" puts a C on it
+        q.taste("a")
+        q.eingeben()
+        q.taste("Escape")  # then "neues Atom..." puts N beside the last atom, without a bond
+        q.menu("neues Atom")
+        q.eingeben("N")
+        q.menu("Save")
+        q.eingeben()
+        q.ende()
+        alt, alt_bindungen = teile(ALANIN["Alanin.xyz"])
+        for name, neu in [("default.xyz", ""), ("default1.xyz", "CN")]:
+            self.assertIn(f'Alles als einziges Molekuel in "{name}" gespeichert.', q.ausgabe())
+            with open(os.path.join(verzeichnis, name)) as datei:
+                text = datei.read()
+            atome = self.ansicht(text).atome
+            self.assertEqual(teile(text)[1], alt_bindungen + ["0 13"][:len(neu)])
+            self.assertEqual("".join(e for e, _ in atome), "".join(z.split()[0] for z in alt) + neu)
+            u, v = (atome[i][1] - atome[1][1] for i in (0, 2))
+            self.assertAlmostEqual(math.degrees(math.acos(u.einheit() @ v.einheit())), 100, delta=1e-4)
+            for i, k in (map(int, b.split()[:2]) for b in alt_bindungen):
+                self.assertAlmostEqual(abs(atome[i][1] - atome[k][1]), abs(a.atome[i][1] - a.atome[k][1]), delta=2e-6)
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2, failfast=True)  # a SIGTERM, too, stops the run and its clean-ups follow

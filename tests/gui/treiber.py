@@ -8,7 +8,8 @@ TITEL = "Quil - Molekuele zeichnen mit OpenGL"
 WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer build
 HINTERGRUND, MENUGRAU, HELLBLAU, REQUESTERGRAU = (128, 128, 128), (191, 191, 191), (51, 166, 204), (204, 204, 204)
 # Where each menu entry is: the x of its column's title and its row under the bar (small font).
-MENU = {"Exit": (30, 1), "Ueber": (300, 1), "Undo": (100, 1)}
+MENU = {"Open": (30, 1), "Save": (30, 2), "Exit": (30, 3), "Undo": (100, 1), "neues Atom": (100, 5),
+        "Ueber": (300, 1)}
 LSAN = ":suppressions=" + os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
 
 # A SIGTERM (a time-out of ctest) ends through SystemExit, so that the clean-ups still run.
@@ -143,16 +144,17 @@ class Quil:
         self.xdotool("mouseup", 1)
         return bilder[1:]
 
-    def eingeben(self, text, knopf=1):
+    def eingeben(self, text=None, knopf=1):
         """Types text into the first field of the open input requester, in place of what it shows,
         and clicks button knopf: 1 "  ok  ", 2 "Cancel". The box stands 50 pixels from the top
         left; its buttons sit at a third and at two thirds of its width, 32 pixels above its foot."""
         bild = self.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "ein Requester")
         unten = next(y for y in range(51, self.hoehe) if not farbe_passt(bild.pixel(51, y), REQUESTERGRAU))
         rechts = next(x for x in range(51, self.breite) if not farbe_passt(bild.pixel(x, unten - 2), REQUESTERGRAU))
-        self.taste("Right", 80)
-        self.taste("BackSpace", 80)
-        self.xdotool("type", text)
+        if text is not None:  # None: as it stands
+            self.taste("Right", 80)
+            self.taste("BackSpace", 80)
+            self.xdotool("type", text)
         self.klick(50 + (rechts - 50) * knopf // 3, unten - 32 * self.bigfont)
         self.ruhig(lambda bild: not farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "der Requester zu")
 
