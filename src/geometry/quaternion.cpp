@@ -48,12 +48,7 @@ Drehmatrix Quaternion::rotationsmatrix() const {
   return r;
 }
 
-Vektor3d Quaternion::vektordrehen(Vektor3d v) const {
-  Drehmatrix r = rotationsmatrix();
-  return Vektor3d(r.a * v.x + r.b * v.y + r.c * v.z,
-                  r.d * v.x + r.e * v.y + r.f * v.z,
-                  r.g * v.x + r.h * v.y + r.i * v.z);
-}
+Vektor3d Quaternion::vektordrehen(Vektor3d v) const { return rotationsmatrix().drehen(v); }
 
 Vektor3d Quaternion::vektordrehen(Vektor3d v, Vektor3d achse, double winkel) {
   drehung_definieren(achse, winkel);

@@ -7,6 +7,9 @@
 struct Drehmatrix {
   double a, b, c, d, e, f, g, h, i;  // row by row
   Drehmatrix() : a(0), b(0), c(0), d(0), e(0), f(0), g(0), h(0), i(0) {}
+  Vektor3d drehen(Vektor3d v) const {  // the matrix times v
+    return Vektor3d(a * v.x + b * v.y + c * v.z, d * v.x + e * v.y + f * v.z, g * v.x + h * v.y + i * v.z);
+  }
 };
 
 struct Quaternion {

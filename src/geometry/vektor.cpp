@@ -36,20 +36,6 @@ void vektorsplit(vektor a, double gamma, double beta, vektor* c, vektor* b) {
   *b = a - *c;
 }
 
-Vektor3d Vektor3d::operator+=(Vektor3d v) {
-  x += v.x;
-  y += v.y;
-  z += v.z;
-  return *this;
-}
-
-Vektor3d Vektor3d::operator-=(Vektor3d v) {
-  x -= v.x;
-  y -= v.y;
-  z -= v.z;
-  return *this;
-}
-
 Vektor3d Vektor3d::operator*=(double a) {
   x *= a;
   y *= a;
@@ -80,22 +66,16 @@ void Vektor3d::drehenzx(double sina, double cosa) { ebene_drehen(z, x, sina, cos
 void Vektor3d::drehenyz(double sina, double cosa) { ebene_drehen(y, z, sina, cosa); }
 void Vektor3d::drehenzy(double sina, double cosa) { ebene_drehen(z, y, sina, cosa); }
 
-Vektor3d operator+(Vektor3d u, Vektor3d v) { return Vektor3d(u.x + v.x, u.y + v.y, u.z + v.z); }
-Vektor3d operator-(Vektor3d u, Vektor3d v) { return Vektor3d(u.x - v.x, u.y - v.y, u.z - v.z); }
-Vektor3d operator*(Vektor3d u, double c) { return Vektor3d(u.x * c, u.y * c, u.z * c); }
-Vektor3d operator*(double c, Vektor3d u) { return u * c; }
 Vektor3d operator/(Vektor3d u, double c) { return Vektor3d(u.x / c, u.y / c, u.z / c); }
 Vektor3d operator-(Vektor3d u) { return Vektor3d(-u.x, -u.y, -u.z); }
 Vektor3d operator*(Vektor3d u, Vektor3d v) { return Vektor3d(u.x * v.x, u.y * v.y, u.z * v.z); }
 Vektor3d operator/(Vektor3d u, Vektor3d v) { return Vektor3d(u.x / v.x, u.y / v.y, u.z / v.z); }
-double Vektor3dprodukt(Vektor3d u, Vektor3d v) { return u.x * v.x + u.y * v.y + u.z * v.z; }
 
 Vektor3d vektorkreuzprodukt(Vektor3d b, Vektor3d a) {
   return Vektor3d(b.y * a.z - b.z * a.y, b.z * a.x - b.x * a.z, b.x * a.y - b.y * a.x);
 }
 
 double abs(Vektor3d v) { return std::sqrt(absquadrat(v)); }
-double absquadrat(Vektor3d v) { return v.x * v.x + v.y * v.y + v.z * v.z; }
 double absd(double x) { return x < 0 ? -x : x; }
 
 static Vektor3d komponentenweise(double (*f)(double), Vektor3d a) {

@@ -29,8 +29,14 @@ struct Vektor3d {
   Vektor3d() : x(0), y(0), z(0) {}
   Vektor3d(double x_, double y_, double z_) : x(x_), y(y_), z(z_) {}
 
-  Vektor3d operator+=(Vektor3d v);
-  Vektor3d operator-=(Vektor3d v);
+  Vektor3d operator+=(Vektor3d v) {
+    x += v.x, y += v.y, z += v.z;
+    return *this;
+  }
+  Vektor3d operator-=(Vektor3d v) {
+    x -= v.x, y -= v.y, z -= v.z;
+    return *this;
+  }
   Vektor3d operator*=(double a);
   Vektor3d einheitsvektor();
 
@@ -43,18 +49,19 @@ struct Vektor3d {
   void drehenzy(double sina, double cosa);
 };
 
-Vektor3d operator+(Vektor3d u, Vektor3d v);
-Vektor3d operator-(Vektor3d u, Vektor3d v);
-Vektor3d operator*(Vektor3d u, double c);
-Vektor3d operator*(double c, Vektor3d u);
+// The arithmetic that turns and moves atoms, inline for the walks over whole molecules.
+inline Vektor3d operator+(Vektor3d u, Vektor3d v) { return Vektor3d(u.x + v.x, u.y + v.y, u.z + v.z); }
+inline Vektor3d operator-(Vektor3d u, Vektor3d v) { return Vektor3d(u.x - v.x, u.y - v.y, u.z - v.z); }
+inline Vektor3d operator*(Vektor3d u, double c) { return Vektor3d(u.x * c, u.y * c, u.z * c); }
+inline Vektor3d operator*(double c, Vektor3d u) { return u * c; }
 Vektor3d operator/(Vektor3d u, double c);
 Vektor3d operator-(Vektor3d u);
 Vektor3d operator*(Vektor3d u, Vektor3d v);  // componentwise
 Vektor3d operator/(Vektor3d u, Vektor3d v);  // componentwise
-double Vektor3dprodukt(Vektor3d u, Vektor3d v);
+inline double Vektor3dprodukt(Vektor3d u, Vektor3d v) { return u.x * v.x + u.y * v.y + u.z * v.z; }
 Vektor3d vektorkreuzprodukt(Vektor3d b, Vektor3d a);  // b x a
 double abs(Vektor3d v);
-double absquadrat(Vektor3d v);
+inline double absquadrat(Vektor3d v) { return v.x * v.x + v.y * v.y + v.z * v.z; }
 double absd(double x);
 
 Vektor3d sin(Vektor3d a);

@@ -1,52 +1,58 @@
-// Moving the rest of a molecule: a depth-first walk over the bond table with an explicit stack.
+// Moving the rest of a molecule: a walk over the bonds of each atom reached.
 #include "model/nachschieben.h"
 
-#include "model/tabellen.h"
+void Bindungsnetz::knuepfen() {
+  int anzahl[MAX_ATOME + 1] = {};
+  auto ende_da = [](int n) { return n >= 0 && n < anz_atome; };
+  for (int i = 0; i < anz_bonds; i++)
+    for (int n : {bondliste[i].n1, bondliste[i].n2})
+      if (ende_da(n)) anzahl[n + 1]++;
+  anfang[0] = 0;
+  for (int a = 0; a < anz_atome; a++) anfang[a + 1] = anfang[a] + anzahl[a + 1];
+  int frei[MAX_ATOME];
+  for (int a = 0; a < anz_atome; a++) frei[a] = anfang[a];
+  auto eintragen = [&](int a, int i, int k) {
+    int m = bondliste[i].molekuelnr;
+    bindung[frei[a]] = i;
+    weiter[frei[a]++] = ende_da(k) && atomliste[a].molekuelnr == m && atomliste[k].molekuelnr == m ? k : -1;
+  };
+  for (int i = 0; i < anz_bonds; i++) {
+    const Bondlist& b = bondliste[i];
+    if (ende_da(b.n1)) eintragen(b.n1, i, b.n2);
+    if (ende_da(b.n2) && b.n2 != b.n1) eintragen(b.n2, i, b.n1);
+  }
+}
 
 namespace {
 
-struct Schritt {
-  int atom;
-  int naechste_bindung;  // where the scan of this atom's bonds goes on
-};
-
-// The other end of bond i when it belongs to molecule mnr, touches atom j and leads to an
-// unmarked atom of the same molecule; -1 otherwise.
-int weiter_zu(int i, int j, int mnr) {
-  const Bondlist& b = bondliste[i];
-  if (b.molekuelnr != mnr || (b.n1 != j && b.n2 != j)) return -1;
-  int k = b.n1 == j ? b.n2 : b.n1;
-  if (k < 0 || k >= anz_atome) return -1;
-  const Atomlist& a = atomliste[k];
-  return a.tmpflag == 0 && a.molekuelnr == mnr ? k : -1;
+// Moves and marks every atom reachable from j, and j itself unless it is marked already; lists
+// them, with j, in besucht and returns their number.
+template <class Bewegung>
+int durchlaufen(const Bindungsnetz& netz, int j, Bewegung bewegen, int* besucht) {
+  if (!atomliste[j].tmpflag) bewegen(atomliste[j].p);
+  atomliste[j].tmpflag = 1;
+  besucht[0] = j;
+  int n = 1;
+  for (int gelesen = 0; gelesen < n; gelesen++) {
+    int a = besucht[gelesen];
+    for (int e = netz.anfang[a]; e < netz.anfang[a + 1]; e++)
+      if (int k = netz.weiter[e]; k >= 0 && !atomliste[k].tmpflag) {
+        bewegen(atomliste[k].p);
+        atomliste[k].tmpflag = 1;
+        besucht[n++] = k;
+      }
+  }
+  return n;
 }
 
-// Visits atoms in the order of a recursion over the bonds in table order, moving each once.
 template <class Bewegung>
 void nachschieben(int j, bool startflag, Bewegung bewegen) {
   if (j < 0 || j >= anz_atome) return;
-  int mnr = atomliste[j].molekuelnr;
-  if (atomliste[j].tmpflag) {
-    startflag = true;
-  } else {
-    bewegen(atomliste[j].p);
-    atomliste[j].tmpflag = 1;
-  }
-  Schritt stapel[MAX_ATOME];  // every atom enters at most once
-  int tiefe = 0;
-  stapel[tiefe++] = {j, 0};
-  while (tiefe > 0) {
-    Schritt& s = stapel[tiefe - 1];
-    int k = -1;
-    while (k < 0 && s.naechste_bindung < anz_bonds) k = weiter_zu(s.naechste_bindung++, s.atom, mnr);
-    if (k < 0) {
-      tiefe--;
-      continue;
-    }
-    bewegen(atomliste[k].p);
-    atomliste[k].tmpflag = 1;
-    stapel[tiefe++] = {k, 0};
-  }
+  if (atomliste[j].tmpflag) startflag = true;
+  static Bindungsnetz netz;  // used under the table lock only
+  int besucht[MAX_ATOME];
+  netz.knuepfen();
+  durchlaufen(netz, j, bewegen, besucht);
   if (startflag)
     for (int i = 0; i < anz_atome; i++) atomliste[i].tmpflag = 0;
 }
@@ -58,5 +64,14 @@ void atome_nachschieben(int j, Vektor3d p1, bool startflag) {
 }
 
 void atome_nachschieben(int j, Vektor3d drehpunkt, Quaternion q, bool startflag) {
-  nachschieben(j, startflag, [&](Vektor3d& p) { p = q.vektordrehen(p - drehpunkt) + drehpunkt; });
+  Drehmatrix r = q.rotationsmatrix();
+  nachschieben(j, startflag, [&](Vektor3d& p) { p = r.drehen(p - drehpunkt) + drehpunkt; });
+}
+
+void atome_drehen(const Bindungsnetz& netz, int j, Vektor3d drehpunkt, const Quaternion& q) {
+  if (j < 0 || j >= anz_atome) return;
+  Drehmatrix r = q.rotationsmatrix();
+  int besucht[MAX_ATOME];
+  int n = durchlaufen(netz, j, [&](Vektor3d& p) { p = r.drehen(p - drehpunkt) + drehpunkt; }, besucht);
+  for (int i = 0; i < n; i++) atomliste[besucht[i]].tmpflag = 0;
 }
