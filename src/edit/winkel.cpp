@@ -63,25 +63,11 @@ void atom_drehen(int i, Vektor3d drehpunkt, const Quaternion& q) {
   atomliste[i].p = drehpunkt + q.vektordrehen(atomliste[i].p - drehpunkt);
 }
 
-// The measured dihedral has no sign: turns the last atom a little and looks whether the
-// angle grew. Returns -1 when a positive turn makes it smaller, else 1; the atom stays.
-double drehsinn(const Winkelwahl& w, const Drehung& d) {
-  double wtest = d.winkel < 1.0 ? d.winkel * GRAD : d.winkel > 179.0 ? (180 - d.winkel) * GRAD : GRAD;
-  Atomlist& a4 = atomliste[w.a[3]];
-  Vektor3d alt = a4.p;
-  Quaternion t;
-  t.drehung_definieren(d.drehachse, wtest);
-  atom_drehen(w.a[3], d.drehpunkt, t);
-  double wneu = diederwinkel(&atomliste[w.a[0]], &atomliste[w.a[1]], &atomliste[w.a[2]], &a4);
-  a4.p = alt;
-  return fastgleichd(wneu, d.winkel * GRAD + wtest, 1.7453292519943296e-05) ? 1 : -1;
-}
-
 // Turns the atoms behind the angle to the new value and writes the undo record. Lock held.
 void winkel_setzen(const Winkelwahl& w, const Drehung& d, double winkel, bool nachschieben, int nachschiebnr) {
   bool dieder = w.n == 4;
   double abstand = (winkel - d.winkel) * GRAD;
-  if (dieder) abstand *= drehsinn(w, d);
+  if (dieder) abstand *= drehsinn(w.a, d.drehpunkt, d.drehachse, 1.0);
   Undo& u = undoliste[undo_add(3, w.a[dieder ? 2 : 1])];
   u.i0 = w.a[0];
   u.i1 = w.a[dieder ? 1 : 0];
@@ -105,7 +91,7 @@ struct Winkeldialog {
 };
 
 // After the dialog: measures again and turns; the message to show, or null. Lock held.
-const char* winkel_aendern(const Winkelwahl& w, const Winkeldialog& e) {
+const char* winkel_uebernehmen(const Winkelwahl& w, const Winkeldialog& e) {
   if (!std::isfinite(e.winkel)) return "ungueltiger Winkel\nnichts veraendert";
   if (e.nachschiebnr < 0 || e.nachschiebnr >= anz_atome) return "falsche Atom-Nummer (ab Atom)\nnichts veraendert";
   Drehung d;
@@ -121,6 +107,20 @@ const char* winkel_aendern(const Winkelwahl& w, const Winkeldialog& e) {
 double diederwinkel(Atomlist* p1, Atomlist* p2, Atomlist* p3, Atomlist* p4) {
   Vektor3d a = p1->p, b = p2->p, c = p3->p, d = p4->p;
   return vektorwinkel2(vektorkreuzprodukt(c - b, a - b), vektorkreuzprodukt(d - c, b - c));
+}
+
+int drehsinn(const int a[4], Vektor3d drehpunkt, Vektor3d drehachse, double schritt) {
+  Atomlist &a4 = atomliste[a[3]], *p = atomliste;
+  double d = diederwinkel(&p[a[0]], &p[a[1]], &p[a[2]], &a4) / GRAD;
+  double wtest = (d < schritt ? d : d > 180 - schritt ? 180 - d : schritt) * GRAD;
+  if (!std::isfinite(wtest)) return 1;
+  Vektor3d alt = a4.p;
+  Quaternion t;
+  t.drehung_definieren(drehachse, wtest);
+  atom_drehen(a[3], drehpunkt, t);
+  double wneu = diederwinkel(&p[a[0]], &p[a[1]], &p[a[2]], &a4);
+  a4.p = alt;
+  return fastgleichd(wneu, d * GRAD + wtest, 1.7453292519943296e-05) ? 1 : -1;
 }
 
 void m_winkel(long id) {
@@ -155,7 +155,7 @@ void m_winkel(long id) {
   const char* meldung;
   {
     Sperre sperre(tabellen_sperre);
-    meldung = winkel_aendern(w, e);
+    meldung = winkel_uebernehmen(w, e);
   }
   if (meldung) janeinrequester(meldung, "ok", nullptr);
 }
