@@ -1,4 +1,6 @@
 // quil: viewer and editor for small molecules.
+#include <cstdio>
+
 #include <GL/freeglut.h>
 
 #include "io/start.h"
@@ -6,6 +8,7 @@
 #include "view/grafik_gl.h"
 
 int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each diagnostic line shows at once, also in a pipe
   kommandozeile_ausfuehren(argc, argv);
   glutInit(&argc, argv);
   grafik_init("Quil - Molekuele zeichnen mit OpenGL");

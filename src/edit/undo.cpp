@@ -8,6 +8,7 @@
 #include "model/nachschieben.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
+#include "view/winkelmaus.h"
 
 Undo undoliste[UNDO_MAX];
 int undo_anz = 0;
@@ -91,6 +92,7 @@ void m_undo(long id) {
     menu.run(m_undo);
     return;
   }
+  winkelmausflag = 0;
   bool leer = true;
   int typ = 0;
   {
@@ -117,6 +119,11 @@ void undo_atom_geloescht(int anr, int c) {
 
 void undo_atom_herausgenommen(int anr) {
   auto neu = [&](int i) { return i == anr ? -1 : i > anr ? i - 1 : i; };
+  undo_filtern([&](Undo& u) { return atome_umnummern(u, neu); });
+}
+
+void undo_atom_eingefuegt(int anr) {
+  auto neu = [&](int i) { return i >= anr ? i + 1 : i; };
   undo_filtern([&](Undo& u) { return atome_umnummern(u, neu); });
 }
 

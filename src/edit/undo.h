@@ -32,9 +32,11 @@ void m_undo(long id);
 
 // Keeps the records on the same atoms and bonds when the tables are renumbered: atom anr was
 // deleted and the former last atom c moved into its slot; bond i was removed and the later
-// ones moved down; atom anr was taken out and every later atom moved down by one; molecule mnr
-// went and the later ones moved down. Records of what is gone are dropped.
+// ones moved down; atom anr was taken out and every later atom moved down by one; an atom was put
+// in at anr and every atom from there moved up by one; molecule mnr went and the later ones moved
+// down. Records of what is gone are dropped.
 void undo_atom_geloescht(int anr, int c);
 void undo_bindung_geloescht(int i);
 void undo_atom_herausgenommen(int anr);
+void undo_atom_eingefuegt(int anr);
 void undo_molekuel_entfernt(int mnr);

@@ -9,10 +9,12 @@
 #include "edit/programm.h"
 #include "model/tabellen.h"
 #include "relax/epaare.h"
+#include "relax/shake.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/ansicht.h"
 #include "view/kamera.h"
+#include "view/winkelmaus.h"
 
 namespace {
 
@@ -27,6 +29,8 @@ void ansicht_taste(unsigned char c, int x, int y) {
     case 'T': ambientflag = !ambientflag; break;
     case 'K': kugelskal = kugelskal <= 0.25 ? 1.0 : kugelskal - 0.25; break;
     case 'L': cylinderflag = !cylinderflag; break;
+    case 'M': winkelmaus_taste(1); break;
+    case 'N': winkelmaus_taste(2); break;
     default:
       if (c >= 32 && c <= 126)
         std::printf("key(c='%c',x=%d,y=%d)\n", c, x, y);
@@ -35,11 +39,15 @@ void ansicht_taste(unsigned char c, int x, int y) {
   }
 }
 
-// ESC: first the selection goes, then molecule edit mode.
+// ESC: first the selection goes, then the relaxation stops, then molecule edit mode ends.
 void escape() {
   std::lock_guard<std::mutex> sperre(tabellen_sperre);
   if (nsel > 0) {
     auswahl_aufheben();
+    winkelmausflag = 0;
+  } else if (shakeflag) {
+    shakeflag = 0;
+    std::puts("shake off");
   } else if (edit_modus != 0) {
     edit_modus = 0;
     std::puts("edit off");
@@ -49,7 +57,7 @@ void escape() {
 // The keys that start commands; false when the key starts none in the present state.
 bool befehlstaste(unsigned char c) {
   if (c == 13 || c == 27 || c == '?' || c == 'H') {
-    if (c == 13) m_atom_aendern(0);
+    if (c == 13) winkelmausflag = 0, m_atom_aendern(0);
     if (c == 27) escape();
     if (c == '?' || c == 'H') std::printf("\n%s\n", hilfetext), m_hilfe(0);
     return true;
@@ -142,7 +150,9 @@ void ansicht_mausmotion(int x, int y) {
   schritte /= maus_knopf == rechts ? 5 : 2;
   if (!schritte.x && !schritte.y) return;
   maus_pos = Intvektor(x, y);
-  if (maus_knopf == links)
+  if (winkelmausflag && maus_knopf != rechts)
+    winkelmaus_schritt(d);
+  else if (maus_knopf == links)
     drehen_links(d, schritte);
   else if (maus_knopf == mitte)
     drehen_mitte(d, schritte, x, y);

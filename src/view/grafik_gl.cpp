@@ -13,6 +13,7 @@
 #include "edit/undo.h"
 #include "edit/winkel.h"
 #include "model/tabellen.h"
+#include "relax/shake.h"
 #include "text/schrift.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
@@ -26,8 +27,9 @@ namespace {
 void menu_eintragen() {
   const funkzeiger leer = nullptr;
   menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
-  menu.setmenu(4, "Open File...", "Undo", nullptr, "Ueber", m_open_file, m_undo, leer, m_ueber);
-  menu.setmenu(4, "Save File...", "Atom aendern...", nullptr, "Hilfe  H", m_save_file, m_atom_aendern, leer, m_hilfe);
+  menu.setmenu(4, "Open File...", "Undo", "Shake", "Ueber", m_open_file, m_undo, m_shake, m_ueber);
+  menu.setmenu(4, "Save File...", "Atom aendern...", "Shake off  <ESC>", "Hilfe  H", m_save_file, m_atom_aendern,
+               m_shake_off, m_hilfe);
   menu.setmenu(2, "Exit", "Bindung aendern...", m_quit, m_bindung);
   menu.setmenu(2, nullptr, "Molekuel rotieren...", leer, m_molek_rot);
   menu.setmenu(2, nullptr, "neues Atom...", leer, m_neuesatom);
@@ -132,6 +134,7 @@ void display() {
   menu_text_zeichnen();
   szene_zeichnen();
   glutSwapBuffers();
+  if (shake_bild()) glutPostRedisplay();
 }
 
 void reshape(int w, int h) {

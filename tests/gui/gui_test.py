@@ -203,6 +203,11 @@ class BearbeitenTest(QuilTest):
         self.assertRegex(q.ausgabe(), "^Diederwinkel aendern von 180.000000 nach 0.000000\n\n    Hilfe\n    ----\n\n"
                                       "Maus mit linker Taste(.*\n){17}  Home: Kamera auf Anfangsposition ruecksetzen\n$")
 
+def lesen(verzeichnis, name):
+    with open(os.path.join(verzeichnis, name)) as datei:
+        return datei.read()
+
+
 def teile(text):
     """The atom lines and the bond lines of a structure text of one molecule."""
     zeilen = [z for z in text.splitlines() if not z.startswith(";")]
@@ -210,10 +215,11 @@ def teile(text):
 
 
 class DateiTest(QuilTest):
-    """An angle changed, saved from the menu under the proposed name; an atom added with "A" and one
-    with "neues Atom...", saved again: the files hold the angle, the old bond lengths, the new atoms."""
+    """Edits saved from the menu under the proposed names, the files read back."""
 
     def test_speichern(self):
+        """An angle changed; an atom added with "A" and one with "neues Atom...": the files hold the
+        angle, the old bond lengths, the new atoms."""
         verzeichnis = self.enterContext(tempfile.TemporaryDirectory())
         q, a = self.starten(verzeichnis=verzeichnis), self.ansicht()
         for i in (0, 1, 2):
@@ -235,8 +241,7 @@ class DateiTest(QuilTest):
         alt, alt_bindungen = teile(ALANIN["Alanin.xyz"])
         for name, neu in [("default.xyz", ""), ("default1.xyz", "CN")]:
             self.assertIn(f'Alles als einziges Molekuel in "{name}" gespeichert.', q.ausgabe())
-            with open(os.path.join(verzeichnis, name)) as datei:
-                text = datei.read()
+            text = lesen(verzeichnis, name)
             atome = self.ansicht(text).atome
             self.assertEqual(teile(text)[1], alt_bindungen + ["0 13"][:len(neu)])
             self.assertEqual("".join(e for e, _ in atome), "".join(z.split()[0] for z in alt) + neu)
@@ -244,6 +249,40 @@ class DateiTest(QuilTest):
             self.assertAlmostEqual(math.degrees(math.acos(u.einheit() @ v.einheit())), 100, delta=1e-4)
             for i, k in (map(int, b.split()[:2]) for b in alt_bindungen):
                 self.assertAlmostEqual(abs(atome[i][1] - atome[k][1]), abs(a.atome[i][1] - a.atome[k][1]), delta=2e-6)
+
+
+    def test_ziehen_und_shake(self):
+        """M and ten drag steps of 4 pixels: the saved angle N-CA-C is 5 degrees larger; Undo takes the
+        picture back. A shake stops at ESC; the next runs to its end; saved, it has no lone pairs."""
+        verzeichnis = self.enterContext(tempfile.TemporaryDirectory())
+        q, a = self.starten(verzeichnis=verzeichnis), self.ansicht()
+        for i in (0, 1, 2):
+            q.klick(*a.punkt(i))
+        gewaehlt = q.bild()
+        q.taste("m")
+        q.bewegen(600, 700, "mousedown", 1)
+        for schritt in range(1, 11):
+            q.bewegen(600 + 4 * schritt, 700)
+        q.xdotool("mouseup", 1)
+        q.menu("Save")
+        q.eingeben()
+        q.menu("Undo")
+        self.assertEqual(q.bild(), gewaehlt)
+        q.taste("Escape")
+        for stop in (True, False):
+            q.menu("Shake")
+            if stop:
+                q.taste("Escape")
+        q.warten_auf("shake fertig", 280)
+        q.menu("Save")
+        q.eingeben()
+        q.ende()
+        self.assertIn("shake off\n", q.ausgabe())
+        gezogen, geschuettelt = (self.ansicht(lesen(verzeichnis, name)).atome for name in ("default.xyz", "default1.xyz"))
+        self.assertEqual([e for e, _ in geschuettelt], [e for e, _ in a.atome])  # no "e" among them
+        w = [math.degrees(math.acos((p[0] - p[1]).einheit() @ (p[2] - p[1]).einheit()))
+             for p in ([p for _, p in atome] for atome in (a.atome, gezogen))]
+        self.assertAlmostEqual(w[1], w[0] + 5, delta=1e-4)
 
 
 if __name__ == "__main__":

@@ -9,7 +9,7 @@ WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer b
 HINTERGRUND, MENUGRAU, HELLBLAU, REQUESTERGRAU = (128, 128, 128), (191, 191, 191), (51, 166, 204), (204, 204, 204)
 # Where each menu entry is: the x of its column's title and its row under the bar (small font).
 MENU = {"Open": (30, 1), "Save": (30, 2), "Exit": (30, 3), "Undo": (100, 1), "neues Atom": (100, 5),
-        "Ueber": (300, 1)}
+        "Shake": (200, 1), "Ueber": (300, 1)}
 LSAN = ":suppressions=" + os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
 
 # A SIGTERM (a time-out of ctest) ends through SystemExit, so that the clean-ups still run.
@@ -157,6 +157,14 @@ class Quil:
             self.xdotool("type", text)
         self.klick(50 + (rechts - 50) * knopf // 3, unten - 32 * self.bigfont)
         self.ruhig(lambda bild: not farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "der Requester zu")
+
+    def warten_auf(self, text, sekunden=WARTEZEIT):
+        """Waits until quil has printed text; returns all it printed."""
+        ende = time.monotonic() + sekunden
+        while text not in self.ausgabe():
+            assert time.monotonic() < ende and self.prozess.poll() is None, f"keine Ausgabe {text!r}: {self.ausgabe()}"
+            time.sleep(0.05)
+        return self.ausgabe()
 
     def ende(self):
         """Exit from the menu: quil ends with status 0 and without a sanitizer's report."""

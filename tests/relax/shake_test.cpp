@@ -1,0 +1,111 @@
+// The shake relaxation: lone pairs, which atoms are pivots, step sizes, its end, and the geometry
+// it reaches.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "io/xyz.h"
+#include "model/tabellen.h"
+#include "relax/epaare.h"
+#include "relax/shake.h"
+#include "testhilfe.h"
+
+namespace {
+
+void lesen(const char* text) {
+  tabellen_leeren();
+  aus_text(text, xyzeinlesen);
+}
+
+std::string namen() {
+  std::string s;
+  for (int i = 0; i < anz_atome; i++) s += atomliste[i].name + std::to_string(atomliste[i].molekuelnr) + " ";
+  return s;
+}
+
+// Water in the older of two molecules: the O gets two lone pairs at its radius on the first step,
+// at the end of its molecule's run, and none later; removing them gives the structure back.
+TEST(Shake, Elektronenpaare) {
+  lesen("molekuele=2\n3 2\n O 0 0 0\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n2 1\n N 0 0 0\n H 1 0 0\n0 1\n");
+  for (int schritt = 0; schritt < 2; schritt++) {
+    EXPECT_EQ(ausgabe_von([] { shake_atom(0); }), schritt ? "" : "pneu2 ist Variante mit weniger Konflikt\n");
+    EXPECT_EQ(namen() + std::to_string(atomliste[0].nep * 10 + molekuel[1].ia), "O0 H0 H0 e0 e0 N1 H1 25");
+    for (int e : {3, 4}) EXPECT_NEAR(abs(atomliste[e].p - atomliste[0].p), 0.604, 1e-12);
+  }
+  EXPECT_EQ(bondliste[2].n1 * 10 + bondliste[2].n2, 56);  // the N-H bond followed its atoms
+  alle_freie_elektronen_loeschen();
+  EXPECT_EQ(namen() + std::to_string(anz_bonds * 10 + molekuel[1].ia), "O0 H0 H0 N1 H1 33");
+  anz_atome = MAX_ATOME - 1, molekuel[1].natoms = anz_atome - 3;  // room for one lone pair only
+  shake_atom(0);
+  EXPECT_EQ(std::string(atomliste[3].name) + atomliste[4].name + std::to_string(anz_atome), "eN1000");
+}
+
+// Hydrogens, end atoms and ring atoms are no pivots; the first neighbour never turns, the others
+// turn with all that hangs on them (a ring too). Neighbours in one direction cannot be pushed apart.
+TEST(Shake, Drehpunkte) {
+  const char* baum = "7 7\n C 0 0 0\n C 1.3 0 0\n H -0.4 1 0\n C -0.5 -0.7 0.7\n C -0.4 -1.5 1.8\n C -1.5 -1.5 1\n"
+                     " H 0 -0.3 1.7\n0 1 2\n0 2\n0 3\n3 4\n4 5\n5 3\n3 6\n";
+  struct Fall {
+    const char* text;
+    int atom, turns;
+    const char *bewegt, *ausgabe;
+  } faelle[] = {
+      {baum, 0, 2, "23456", ""}, {baum, 1, 0, "", ""}, {baum, 2, 0, "", ""}, {baum, 3, 0, "", ""}, {baum, 6, 0, "", ""},
+      {"4 3\n C 0 0 0\n C 1 0 0\n C 2 0 0\n C 0 1 0\n0 1 2\n0 2\n0 3\n", 0, 2, "23", "Fehler: division durch 0\n"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.atom);
+    lesen(f.text);
+    ringe_markieren();
+    std::vector<Vektor3d> vorher;
+    std::string ringe, bewegt;
+    for (int i = 0; i < anz_atome; i++) vorher.push_back(atomliste[i].p), ringe += isring(i) ? std::to_string(i) : "";
+    int turns = 0;
+    EXPECT_EQ(ausgabe_von([&] { turns = shake_atom(f.atom); }).substr(0, 25), f.ausgabe);
+    for (int i = 0; i < anz_atome; i++) {
+      EXPECT_TRUE(std::isfinite(abs(atomliste[i].p)));
+      bewegt += abs(atomliste[i].p - vorher[i]) > 1e-12 ? std::to_string(i) : "";
+    }
+    EXPECT_EQ(std::to_string(turns) + " " + bewegt + " " + ringe, std::to_string(f.turns) + " " + f.bewegt + (f.text == baum ? " 345" : " "));
+  }
+  for (auto [name, h] : {std::pair{"H", true}, {"D", true}, {"He", false}, {"e", false}}) {
+    std::strcpy(atomliste[0].name, name);
+    EXPECT_EQ(istwasserstoff(0), h) << name;
+  }
+}
+
+TEST(Shake, Schrittweite) {
+  for (auto [n, k] : {std::pair{0, 0.005}, {200, 0.005}, {201, 0.001}, {500, 0.001}, {501, 1e-4}, {999, 1e-4},
+                      {1000, 1e-5}, {3142, 0.01 / 3142}})
+    EXPECT_DOUBLE_EQ(korrfakt(n), k) << n;
+}
+
+// A methane pulled out of shape relaxes, frame by frame, towards the tetrahedron and stops by itself
+// once the step size makes every turn negligible; the bond lengths stay. With one atom selected
+// only that atom is a pivot.
+TEST(Shake, Methan) {
+  const char* methan = "5 4\n C 0 0 0\n H 1.09 0 0\n H 0 1.09 0\n H 0 0 1.09\n H -0.7 -0.7 0.2\n0 1\n0 2\n0 3\n0 4\n";
+  lesen(methan);
+  double laengen[5];
+  for (int i = 1; i < 5; i++) laengen[i] = abs(atomliste[i].p - atomliste[0].p);
+  m_shake(1);
+  int bilder = 0;
+  std::string aus = ausgabe_von([&] {
+    while (shakeflag && bilder < 4000) bilder += shake_bild();
+  });
+  EXPECT_EQ(aus + std::to_string(bilder), "shake fertig\n3143");
+  for (int i = 1; i < 5; i++) {
+    EXPECT_NEAR(abs(atomliste[i].p - atomliste[0].p), laengen[i], 1e-9);
+    for (int j = i + 1; j < 5; j++)
+      EXPECT_NEAR(vektorwinkel2(atomliste[i].p - atomliste[0].p, atomliste[j].p - atomliste[0].p) * 180 / M_PI, 109.4712, 0.002);
+  }
+  lesen(methan);
+  atomliste[2].select(2);
+  m_shake(1);
+  EXPECT_EQ(std::to_string(j_shake) + std::to_string(shakelist[0]) + ausgabe_von([] { shake_bild(), m_shake_off(7); }),
+            "12shake fertig\nshake_off(7)\n");  // H2 is no pivot: the first step turns nothing
+  EXPECT_NEAR(abs(atomliste[4].p - Vektor3d(-0.7, -0.7, -0.2)), 0, 1e-12);
+}
+
+}  // namespace
