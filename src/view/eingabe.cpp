@@ -4,15 +4,11 @@
 #include <cstdio>
 #include <mutex>
 
-#include "edit/atome.h"
-#include "edit/neuesatom.h"
-#include "edit/programm.h"
 #include "model/tabellen.h"
-#include "relax/epaare.h"
-#include "relax/shake.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/ansicht.h"
+#include "view/befehle.h"
 #include "view/kamera.h"
 #include "view/winkelmaus.h"
 
@@ -37,42 +33,6 @@ void ansicht_taste(unsigned char c, int x, int y) {
       else
         std::printf("key(c=%d=0x%02X,x=%d,y=%d)\n", c, c, x, y);
   }
-}
-
-// ESC: first the selection goes, then the relaxation stops, then molecule edit mode ends.
-void escape() {
-  std::lock_guard<std::mutex> sperre(tabellen_sperre);
-  if (nsel > 0) {
-    auswahl_aufheben();
-    winkelmausflag = 0;
-  } else if (shakeflag) {
-    shakeflag = 0;
-    std::puts("shake off");
-  } else if (edit_modus != 0) {
-    edit_modus = 0;
-    std::puts("edit off");
-  }
-}
-
-// The keys that start commands; false when the key starts none in the present state.
-bool befehlstaste(unsigned char c) {
-  if (c == 13 || c == 27 || c == '?' || c == 'H') {
-    if (c == 13) winkelmausflag = 0, m_atom_aendern(0);
-    if (c == 27) escape();
-    if (c == '?' || c == 'H') std::printf("\n%s\n", hilfetext), m_hilfe(0);
-    return true;
-  }
-  if (c != 'A' && c != 8 && c != 127) return false;
-  std::lock_guard<std::mutex> sperre(tabellen_sperre);
-  if (c == 'A') {
-    if (nsel == 2) bindungslaenge_automatisch();
-    if (nsel == 1) m_neuesatom(0);
-    return true;
-  }
-  if (nsel != 1) return false;
-  int anr = alle_freie_elektronen_loeschen(selectlist[0]);
-  if (anr >= 0) atom_loeschen(anr);
-  return true;
 }
 
 void ansicht_spezial(int taste, int x, int y) {

@@ -6,35 +6,18 @@
 
 #include <mutex>
 
-#include "edit/atome.h"
-#include "edit/datei.h"
-#include "edit/neuesatom.h"
-#include "edit/programm.h"
-#include "edit/undo.h"
-#include "edit/winkel.h"
 #include "model/tabellen.h"
 #include "relax/shake.h"
 #include "text/schrift.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/ansicht.h"
+#include "view/befehle.h"
 #include "view/eingabe.h"
 #include "view/zeichnen_gl.h"
 
 namespace {
 
-// One call per row; an empty cell is a null text with a null handler.
-void menu_eintragen() {
-  const funkzeiger leer = nullptr;
-  menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
-  menu.setmenu(4, "Open File...", "Undo", "Shake", "Ueber", m_open_file, m_undo, m_shake, m_ueber);
-  menu.setmenu(4, "Save File...", "Atom aendern...", "Shake off  <ESC>", "Hilfe  H", m_save_file, m_atom_aendern,
-               m_shake_off, m_hilfe);
-  menu.setmenu(2, "Exit", "Bindung aendern...", m_quit, m_bindung);
-  menu.setmenu(2, nullptr, "Molekuel rotieren...", leer, m_molek_rot);
-  menu.setmenu(2, nullptr, "neues Atom...", leer, m_neuesatom);
-  menu.setmenu(2, nullptr, "Editmodus off   <ESC>", leer, m_edit_off);
-}
 
 void licht_setzen() {
   glEnable(GL_LIGHTING);

@@ -86,6 +86,9 @@ TEST(Eingabe, Tasten) {
        "key(c=127=0x7F,x=5,y=6)\nkey(c=228=0xE4,x=5,y=6)\n"},
       {"a mit zwei Atomen", [] { atomliste[0].select(0), atomliste[1].select(1), tasten("a"); },
        "neu 1 aus keine Bindung zwischen Atom 0 und Atom 1\n"},
+      {"a mit drei Atomen", [] { atomliste[0].select(0), atomliste[1].select(1), atomliste[0].select(0), tasten("a"); }, "neu 1"},
+      {"Entf mit zwei Atomen", [] { atomliste[0].select(0), atomliste[1].select(1), tasten("\x7f"); },
+       "neu 1 aus key(c=127=0x7F,x=5,y=6)\n"},
       {"Entf mit einem Atom", [] { atomliste[1].select(1), tasten("\x7f"); },
        "neu 1 aus Letztes Atom in Molekuel 1, nicht geloescht\n"},
       {"ESC: erst die Auswahl, dann der Editmodus", [] {

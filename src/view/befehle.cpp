@@ -1,0 +1,69 @@
+// The commands of the menu bar and the keys that start commands.
+#include "view/befehle.h"
+
+#include <cstdio>
+#include <mutex>
+
+#include "edit/atome.h"
+#include "edit/datei.h"
+#include "edit/neuesatom.h"
+#include "edit/programm.h"
+#include "edit/undo.h"
+#include "edit/winkel.h"
+#include "model/tabellen.h"
+#include "relax/epaare.h"
+#include "relax/shake.h"
+#include "ui/menu.h"
+#include "view/ansicht.h"
+#include "view/winkelmaus.h"
+
+namespace {
+
+// ESC: first the selection goes, then the relaxation stops, then molecule edit mode ends.
+void escape() {
+  std::lock_guard<std::mutex> sperre(tabellen_sperre);
+  if (nsel > 0) {
+    auswahl_aufheben();
+    winkelmausflag = 0;
+  } else if (shakeflag) {
+    shakeflag = 0;
+    std::puts("shake off");
+  } else if (edit_modus != 0) {
+    edit_modus = 0;
+    std::puts("edit off");
+  }
+}
+
+}  // namespace
+
+bool befehlstaste(unsigned char c) {
+  if (c == 13 || c == 27 || c == '?' || c == 'H') {
+    if (c == 13) winkelmausflag = 0, m_atom_aendern(0);
+    if (c == 27) escape();
+    if (c == '?' || c == 'H') std::printf("\n%s\n", hilfetext), m_hilfe(0);
+    return true;
+  }
+  if (c != 'A' && c != 8 && c != 127) return false;
+  std::lock_guard<std::mutex> sperre(tabellen_sperre);
+  if (c == 'A') {
+    if (nsel == 2) bindungslaenge_automatisch();
+    if (nsel == 1) m_neuesatom(0);
+    return true;
+  }
+  if (nsel != 1) return false;
+  int anr = alle_freie_elektronen_loeschen(selectlist[0]);
+  if (anr >= 0) atom_loeschen(anr);
+  return true;
+}
+
+void menu_eintragen() {
+  const funkzeiger leer = nullptr;
+  menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
+  menu.setmenu(4, "Open File...", "Undo", "Shake", "Ueber", m_open_file, m_undo, m_shake, m_ueber);
+  menu.setmenu(4, "Save File...", "Atom aendern...", "Shake off  <ESC>", "Hilfe  H", m_save_file, m_atom_aendern,
+               m_shake_off, m_hilfe);
+  menu.setmenu(2, "Exit", "Bindung aendern...", m_quit, m_bindung);
+  menu.setmenu(2, nullptr, "Molekuel rotieren...", leer, m_molek_rot);
+  menu.setmenu(2, nullptr, "neues Atom...", leer, m_neuesatom);
+  menu.setmenu(2, nullptr, "Editmodus off   <ESC>", leer, m_edit_off);
+}
