@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # GUI tests of quil under Xvfb with real X input: window, scene colours, picking, keys, camera,
 # menu, about box, start-up messages. QUIL=PROGRAMM [QUIL_VORLADEN=BIBLIOTHEK] gui_test.py [Klasse...]
-import math, os, tempfile, unittest
+import math, os, random, tempfile, time, unittest
 
 from szene import Ansicht, V
-from treiber import HELLBLAU, HINTERGRUND, MENUGRAU, REQUESTERGRAU, Quil, farbe_passt
+from treiber import HELLBLAU, HINTERGRUND, MENU, MENUGRAU, REQUESTERGRAU, Quil, farbe_passt
 
 with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "Alanin.xyz")) as datei:
     ALANIN = {"Alanin.xyz": datei.read()}
@@ -208,6 +208,10 @@ def lesen(verzeichnis, name):
         return datei.read()
 
 
+def grad(u, v):
+    return math.degrees(math.acos(max(-1, min(1, u.einheit() @ v.einheit()))))
+
+
 def teile(text):
     """The atom lines and the bond lines of a structure text of one molecule."""
     zeilen = [z for z in text.splitlines() if not z.startswith(";")]
@@ -283,6 +287,112 @@ class DateiTest(QuilTest):
         w = [math.degrees(math.acos((p[0] - p[1]).einheit() @ (p[2] - p[1]).einheit()))
              for p in ([p for _, p in atome] for atome in (a.atome, gezogen))]
         self.assertAlmostEqual(w[1], w[0] + 5, delta=1e-4)
+
+
+    def test_zwei_molekuele(self):
+        """A bond stretched in "Bindung aendern...", saved; "a" sets it back; a dihedral dragged in mode
+        N; a second molecule opened beside the first; both saved as blocks after the questions;
+        "Hilfe" from the menu and "?"."""
+        wasser = "3 2\n O 0 0 0\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n"
+        verzeichnis = self.enterContext(tempfile.TemporaryDirectory())
+        q, a = self.starten(verzeichnis=verzeichnis, inhalte=dict(ALANIN, **{"wasser.xyz": wasser})), self.ansicht()
+        for i in (1, 2):
+            q.klick(*a.punkt(i))
+        q.menu("Bindung")
+        q.eingeben("1.8")
+        q.menu("Save")
+        q.eingeben()
+        q.taste("a")
+        q.taste("Escape")
+        for i in (7, 0, 1, 2):  # H-N-CA-C
+            q.klick(*a.punkt(i))
+        q.taste("n")
+        q.bewegen(600, 700, "mousedown", 1)
+        for schritt in range(1, 7):
+            q.bewegen(600, 700 - 4 * schritt)
+        q.xdotool("mouseup", 1)
+        vorher = q.bild()
+        q.menu("Open")
+        q.eingeben("wasser.xyz")
+        self.assertNotEqual(q.bild(), vorher)
+        q.menu("Save")
+        q.antworten(1, 3)  # "alles"
+        q.antworten(2, 2)  # "mehrere"
+        q.eingeben()
+        q.menu("Hilfe")
+        q.antworten(1, 1)
+        q.taste("question")
+        q.antworten(1, 1)
+        q.ende()
+        self.assertRegex(q.ausgabe(), '(?s)Alles als einziges Molekuel in "default.xyz".*Abstand korrigiert auf 1.540000\n'
+                         '.*"wasser.xyz" eingelesen\n.*Alle Molekuele in "default1.xyz" gespeichert.\n\n    Hilfe\n')
+        gestreckt, bloecke = lesen(verzeichnis, "default.xyz"), lesen(verzeichnis, "default1.xyz").split("\n", 1)
+        self.assertEqual(bloecke[0], "molekuele=2  ;Anzahl Molekuele in dieser Datei")
+        p, alt = [p for _, p in self.ansicht(bloecke[1]).atome], [p for _, p in a.atome]
+        self.assertAlmostEqual(abs(self.ansicht(gestreckt).atome[2][1] - self.ansicht(gestreckt).atome[1][1]), 1.8, delta=1e-5)
+        self.assertAlmostEqual(abs(p[2] - p[1]), 1.54, delta=1e-5)
+        dieder = [grad((x[1] - x[0]).kreuz(x[7] - x[0]), (x[2] - x[1]).kreuz(x[0] - x[1])) for x in (alt, p)]
+        self.assertAlmostEqual(abs(dieder[1] - dieder[0]), 3, delta=1e-4)
+        zweiter = "\n".join(bloecke[1].split("\n")[26:])  # after 13 atoms and 12 bonds: the water, beside
+        self.assertEqual(teile(zweiter)[1], ["0 1", "0 2"])
+        self.assertGreater(min(abs(w - x) for _, w in self.ansicht(zweiter).atome for x in p), 2.5)
+
+
+class AffeTest(QuilTest):
+    """A monkey: seeded random keys, clicks, drags, wheel turns, menu picks (all but "Exit") and
+    whatever that answers in the dialogs. quil neither crashes nor hangs, and at the end it saves
+    a file that reads back and exits with status 0. QUIL_AFFE="SEED EVENTS SECONDS" changes the run."""
+    TASTEN = (list("abcdefghijklmnopqrstuvwxyz0123456789") + ["A", "M", "N", "H", "question", "BackSpace", "Delete",
+              "Left", "Right", "Up", "Down", "Prior", "Next", "Home", "Tab", "space", "period"] + ["Return", "Escape"] * 6)
+    MENU = ["Open", "Save", "Undo", "Bindung", "neues Atom", "Shake", "Ueber", "Hilfe", (100, 2), (100, 4),
+            (100, 6), (200, 2)]
+
+    def ereignis(self, zufall, q):
+        """One random action as xdotool commands; clicks stay below the menu bar, which only a menu
+        pick opens, and the pointer leaves it far below, which closes it again."""
+        x, y = zufall.randrange(q.breite), zufall.randrange(30 * q.bigfont, q.hoehe)
+        art = zufall.random()
+        if art < 0.45:
+            return ["key", zufall.choice(self.TASTEN)]
+        if art < 0.7:
+            return ["mousemove", "--window", q.fenster, x, y, "click", zufall.choice([1, 1, 1, 2, 3, 4, 5])]
+        if art < 0.92:
+            knopf = zufall.choice([1, 2, 3])
+            zug = ["mousemove", "--window", q.fenster, x, y, "mousedown", knopf]
+            for _ in range(zufall.randrange(1, 6)):
+                x, y = min(max(x + zufall.randrange(-60, 61), 0), q.breite - 1), max(y + zufall.randrange(-60, 61), 30)
+                zug += ["mousemove", "--window", q.fenster, x, min(y, q.hoehe - 1)]
+            return zug + ["mouseup", knopf]
+        eintrag = zufall.choice(self.MENU)
+        spalte, zeile = MENU[eintrag] if isinstance(eintrag, str) else eintrag
+        b = q.bigfont
+        return ["mousemove", "--window", q.fenster, 600 * b, 10 * b, "click", 1, "mousemove", "--window", q.fenster,
+                spalte * b, 10 * b, "mousedown", 1, "mousemove", "--window", q.fenster, spalte * b,
+                (24 * zeile + 12) * b, "mouseup", 1, "mousemove", "--window", q.fenster, 400 * b, q.hoehe - 5]
+
+    def test_affe(self):
+        saat, anzahl, sekunden = map(int, os.environ.get("QUIL_AFFE", "1 3000 150").split())
+        verzeichnis = self.enterContext(tempfile.TemporaryDirectory())
+        q, zufall, ende = self.starten(verzeichnis=verzeichnis), random.Random(saat), time.monotonic() + sekunden
+        for n in range(0, anzahl, 25):
+            if time.monotonic() > ende:
+                break
+            q.xdotool(*[w for _ in range(25) for w in self.ereignis(zufall, q)])
+        for _ in range(30):  # dialogs answered, selection, relaxation and edit mode off
+            q.taste("Escape")
+        q.ruhig(lambda bild: not farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "kein Requester mehr")
+        q.bild()
+        q.menu("Save")
+        if '" eingelesen' in q.ausgabe():
+            q.antworten(1, 3)  # "alles", "einzelnes"
+            q.antworten(1, 2)
+        q.eingeben("affe.xyz")
+        q.ende()
+        self.assertIn('Alles als einziges Molekuel in "affe.xyz" gespeichert.', q.ausgabe())
+        atome, bindungen = teile(lesen(verzeichnis, "affe.xyz"))
+        self.assertEqual(len(self.ansicht(lesen(verzeichnis, "affe.xyz")).atome), len(atome))
+        for bindung in bindungen:
+            self.assertTrue(all(0 <= int(n) < len(atome) for n in bindung.split()[:2]), bindung)
 
 
 if __name__ == "__main__":

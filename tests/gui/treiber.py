@@ -8,8 +8,8 @@ TITEL = "Quil - Molekuele zeichnen mit OpenGL"
 WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer build
 HINTERGRUND, MENUGRAU, HELLBLAU, REQUESTERGRAU = (128, 128, 128), (191, 191, 191), (51, 166, 204), (204, 204, 204)
 # Where each menu entry is: the x of its column's title and its row under the bar (small font).
-MENU = {"Open": (30, 1), "Save": (30, 2), "Exit": (30, 3), "Undo": (100, 1), "neues Atom": (100, 5),
-        "Shake": (200, 1), "Ueber": (300, 1)}
+MENU = {"Open": (30, 1), "Save": (30, 2), "Exit": (30, 3), "Undo": (100, 1), "Bindung": (100, 3),
+        "neues Atom": (100, 5), "Shake": (200, 1), "Ueber": (300, 1), "Hilfe": (300, 2)}
 LSAN = ":suppressions=" + os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
 
 # A SIGTERM (a time-out of ctest) ends through SystemExit, so that the clean-ups still run.
@@ -145,18 +145,24 @@ class Quil:
         return bilder[1:]
 
     def eingeben(self, text=None, knopf=1):
-        """Types text into the first field of the open input requester, in place of what it shows,
-        and clicks button knopf: 1 "  ok  ", 2 "Cancel". The box stands 50 pixels from the top
-        left; its buttons sit at a third and at two thirds of its width, 32 pixels above its foot."""
-        bild = self.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "ein Requester")
-        unten = next(y for y in range(51, self.hoehe) if not farbe_passt(bild.pixel(51, y), REQUESTERGRAU))
-        rechts = next(x for x in range(51, self.breite) if not farbe_passt(bild.pixel(x, unten - 2), REQUESTERGRAU))
-        if text is not None:  # None: as it stands
+        """Types text into the first field of the open input requester in place of what it shows
+        (None: leaves it) and clicks button knopf: 1 "  ok  ", 2 "Cancel"."""
+        if text is not None:
+            self.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "ein Requester")
             self.taste("Right", 80)
             self.taste("BackSpace", 80)
             self.xdotool("type", text)
-        self.klick(50 + (rechts - 50) * knopf // 3, unten - 32 * self.bigfont)
-        self.ruhig(lambda bild: not farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "der Requester zu")
+        self.antworten(knopf, 2, 32)
+
+    def antworten(self, knopf, knoepfe, hoehe=48):
+        """Clicks button knopf of the knoepfe of the open requester. The box stands 50 pixels from the
+        top left; button i of n sits at i / (n + 1) of its width, its middle hoehe pixels above the
+        foot (32 in an input requester, 48 in a message). Waits for the next picture."""
+        bild = self.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "ein Requester")
+        unten = next(y for y in range(51, self.hoehe) if not farbe_passt(bild.pixel(51, y), REQUESTERGRAU))
+        rechts = next(x for x in range(51, self.breite) if not farbe_passt(bild.pixel(x, unten - 2), REQUESTERGRAU))
+        self.klick(50 + (rechts - 50) * knopf // (knoepfe + 1), unten - hoehe * self.bigfont)
+        self.ruhig(lambda neu: neu != bild, "der Requester zu oder der naechste")
 
     def warten_auf(self, text, sekunden=WARTEZEIT):
         """Waits until quil has printed text; returns all it printed."""
