@@ -3,6 +3,7 @@
 // numbers such as "100100" part correctly), otherwise as white-space separated values.
 #include "io/mdl.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "io/zeilen.h"
@@ -10,11 +11,12 @@
 
 namespace {
 
-// The first n three-column integer fields, or the first n white-space separated integers.
+// The first n three-column integer fields, or the first n white-space separated integers when
+// the fields are not in their columns (a number runs on past the last of them).
 bool ganzzahlen_lesen(const char* zeile, int n, int* werte) {
   bool spalten = true;
   for (int i = 0; i < n && spalten; i++) spalten = feld_lesen(zeile, 3 * i + 1, 3 * i + 3, &werte[i]);
-  if (spalten) return true;
+  if (spalten && !std::isdigit(static_cast<unsigned char>(zeile[3 * n]))) return true;
   const char* s = zeile;
   for (int i = 0; i < n; i++)
     if (!(s = ganzzahl_lesen(s, &werte[i]))) return false;
@@ -32,27 +34,32 @@ bool atomzeile(const char* zeile, Vektor3d* v, char* symbol, int max) {
          wort_lesen(s, symbol, max);
 }
 
-void atom_lesen(Molekuel& m, const char* zeile) {
+// An atom line; the atom's number, or -1 when its position is not finite and it was left out.
+int atom_lesen(Molekuel& m, const char* zeile) {
   Vektor3d v;
   char symbol[ZEILENLAENGE] = "";
   if (!atomzeile(zeile, &v, symbol, sizeof symbol))
     std::printf("Fehler in mdl_einlesen: zeile=\"%s\"\n", zeile);
   if (std::strlen(symbol) > 2) std::printf("Fehlerhaftes Atom: \"%s\"\n", symbol);
+  if (!position_endlich(v.x, v.y, v.z, zeile)) return -1;
   m.addatom(symbol, v);
+  return m.ia + m.natoms - 1;
 }
 
-// Two atom numbers counted from 1 and the bond type, taken as the order.
-void bindung_lesen(Molekuel& m, const char* zeile) {
+// Two atom numbers counted from 1 among the n atom lines and the bond type, taken as the order;
+// nummer gives the atom each line became (-1: left out, and its bonds with it).
+void bindung_lesen(Molekuel& m, const char* zeile, const int* nummer, int n) {
   int werte[3] = {0, 0, 0};
   if (!ganzzahlen_lesen(zeile, 3, werte) && !ganzzahlen_lesen(zeile, 2, werte)) {
     std::printf("Fehler in mdl_einlesen: zeile=\"%s\"\n", zeile);
     return;
   }
-  if (werte[0] < 1 || werte[0] > m.natoms || werte[1] < 1 || werte[1] > m.natoms) {
+  if (werte[0] < 1 || werte[0] > n || werte[1] < 1 || werte[1] > n) {
     std::printf("Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"%s\"\n", zeile);
     return;
   }
-  m.addbond(m.ia + werte[0] - 1, m.ia + werte[1] - 1, static_cast<float>(werte[2]));
+  int a = nummer[werte[0] - 1], b = nummer[werte[1] - 1];
+  if (a >= 0 && b >= 0) m.addbond(a, b, static_cast<float>(werte[2]));
 }
 
 }  // namespace
@@ -75,8 +82,9 @@ bool mdl_einlesen(FILE* fp) {
   int nr = anz_molek++;
   Molekuel& m = molekuel[nr];
   m.init(nr, atome, bindungen);
-  while (m.natoms < atome && naechste_zeile(fp, zeile)) atom_lesen(m, zeile);
-  for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindung_lesen(m, zeile);
+  int nummer[MAX_ATOME], n = 0;
+  while (n < atome && naechste_zeile(fp, zeile)) nummer[n++] = atom_lesen(m, zeile);
+  for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindung_lesen(m, zeile, nummer, n);
   m.rest_freigeben();
   return true;
 }

@@ -1,9 +1,12 @@
-// PDB input: atoms from ATOM records, named by the element letter in column 14.
+// PDB input: atoms from ATOM records, named by the element symbol of columns 77-78 where there
+// is one, else by the letter in column 14.
 #include "io/pdb.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "io/zeilen.h"
+#include "model/elemente.h"
 #include "model/tabellen.h"
 
 namespace {
@@ -22,12 +25,26 @@ Vektor3d pdb_position(const char* zeile) {
   return Vektor3d(x, y, z);
 }
 
+// The element symbol of columns 77-78, written as the element table writes it ("ZN" as "Zn",
+// " C" as "C"); false when the line has none there that the table knows.
+bool element_lesen(const char* zeile, char* name) {
+  if (std::strlen(zeile) < 78) return false;
+  unsigned char a = zeile[76], b = zeile[77];
+  if (a == ' ') a = b, b = '\0';  // a one-letter symbol, right-aligned
+  if (!std::isalpha(a) || (b && !std::isalpha(b))) return false;
+  name[0] = static_cast<char>(std::toupper(a));
+  name[1] = static_cast<char>(std::tolower(b));
+  name[2] = '\0';
+  return pernr(name) > 0;
+}
+
 void pdb_atom(Molekuel& m, const char* zeile) {
   std::size_t laenge = std::strlen(zeile);
   if (laenge > 14 && zeile[14] == 'X') return;  // OXT, the terminal oxygen
-  char name[2] = {laenge > 13 ? zeile[13] : '\0', '\0'};
+  char name[3];
+  if (!element_lesen(zeile, name)) name[0] = laenge > 13 ? zeile[13] : '\0', name[1] = '\0';
   Vektor3d v = pdb_position(zeile);
-  m.addatom(name, v);
+  if (position_endlich(v.x, v.y, v.z, zeile)) m.addatom(name, v);
 }
 
 // Reads one chain into m until TER, END, the end of the file, or until its reservation is full.

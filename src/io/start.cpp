@@ -69,15 +69,17 @@ void setargflags(const char* s) {
 
 void kommandozeile_ausfuehren(int argc, char** argv) {
   char quellname[3][NAMENSLAENGE] = {"", "", ""};
+  const char* namen[3] = {};
   bool gemerkt[3] = {false, false, false};
   int j = 0;
   for (int i = 1; i < argc; i++) {
     if (argv[i][0] == '-' || argv[i][0] == '?')
       setargflags(argv[i]);
     else if (++j <= 3)
-      gemerkt[j - 1] = namen_merken(quellname[j - 1], argv[i]);
+      namen[j - 1] = argv[i];
   }
   if (flagge('?') || j > 3) anwendung_zeigen();
+  for (int k = 0; k < j; k++) gemerkt[k] = namen_merken(quellname[k], namen[k]);
   if (j == 0 || (gemerkt[0] && quellname[0][0] == '\0')) {
     if (!xyzdatei_einlesen(filename0)) std::printf("kann \"%s\" nicht oeffnen.\n", filename0);
     return;

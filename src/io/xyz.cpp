@@ -55,19 +55,23 @@ bool platz_fuer(int atome, int bindungen) {
   return true;
 }
 
-void atomzeile_lesen(Molekuel& m, const char* zeile) {
+// An atom line; the atom's number, or -1 when its position is not finite and it was left out.
+int atomzeile_lesen(Molekuel& m, const char* zeile) {
   char name[ZEILENLAENGE] = "";
   double x = 0, y = 0, z = 0;
   const char* s = wort_lesen(zeile, name, sizeof name);
   if (!(s && (s = zahl_lesen(s, &x)) && (s = zahl_lesen(s, &y)) && zahl_lesen(s, &z)))
     std::printf("Fehler: zeile=\"%s\"\n", zeile);
   if (std::strlen(name) > 2) std::printf("Fehlerhaftes Atom: \"%s\"\n", name);
+  if (!position_endlich(x, y, z, zeile)) return -1;
   Vektor3d v(x, y, -z);
   m.addatom(name, v);
+  return m.ia + m.natoms - 1;
 }
 
-// A bond line: two atom numbers counted from the block's first atom and an optional order.
-void bindungszeile_lesen(Molekuel& m, const char* zeile) {
+// A bond line: two atom numbers counted from the block's first atom line and an optional order;
+// nummer gives the atom each of the n atom lines became (-1: left out, and its bonds with it).
+void bindungszeile_lesen(Molekuel& m, const char* zeile, const int* nummer, int n) {
   int a, b;
   float ordnung = 0;
   const char* s = ganzzahl_lesen(zeile, &a);
@@ -75,12 +79,12 @@ void bindungszeile_lesen(Molekuel& m, const char* zeile) {
     std::printf("Fehler: zeile=\"%s\"\n", zeile);
     return;
   }
-  if (a < 0 || a >= m.natoms || b < 0 || b >= m.natoms) {
+  if (a < 0 || a >= n || b < 0 || b >= n) {
     std::printf("Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"%s\"\n", zeile);
     return;
   }
   zahl_lesen(s, &ordnung);
-  m.addbond(m.ia + a, m.ia + b, ordnung);
+  if (nummer[a] >= 0 && nummer[b] >= 0) m.addbond(nummer[a], nummer[b], ordnung);
 }
 
 double& komponente(Vektor3d& v, int k) { return k == 0 ? v.x : k == 1 ? v.y : v.z; }
@@ -132,8 +136,9 @@ bool block_lesen(FILE* fp, char* zeile) {
   int nr = anz_molek++;
   Molekuel& m = molekuel[nr];
   m.init(nr, atome, bindungen);
-  while (m.natoms < atome && naechste_zeile(fp, zeile)) atomzeile_lesen(m, zeile);
-  for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindungszeile_lesen(m, zeile);
+  int nummer[MAX_ATOME], n = 0;
+  while (n < atome && naechste_zeile(fp, zeile)) nummer[n++] = atomzeile_lesen(m, zeile);
+  for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindungszeile_lesen(m, zeile, nummer, n);
   m.rest_freigeben();
   if (nr > 0 && m.ia > 0 && m.natoms > 0) platzieren(m.ia);
   return true;

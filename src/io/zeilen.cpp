@@ -113,6 +113,12 @@ bool feld_lesen(const char* zeile, int von, int bis, double* zahl) {
   return true;
 }
 
+bool position_endlich(double x, double y, double z, const char* zeile) {
+  if (std::isfinite(x) && std::isfinite(y) && std::isfinite(z)) return true;
+  std::printf("Fehler: Koordinate nicht endlich, Atom nicht gelesen: zeile=\"%s\"\n", zeile);
+  return false;
+}
+
 bool leerzeile(const char* zeile) { return zeile[0] == '\0' || zeile[0] == ';'; }
 
 bool naechste_zeile(FILE* fp, char* zeile) {

@@ -30,6 +30,10 @@ const char* zahl_lesen(const char* s, float* zahl);
 bool feld_lesen(const char* zeile, int von, int bis, int* zahl);
 bool feld_lesen(const char* zeile, int von, int bis, double* zahl);
 
+// An atom position that a reader may take: true when all three coordinates are finite, else
+// false with a message naming the line.
+bool position_endlich(double x, double y, double z, const char* zeile);
+
 // True for a line that readers skip: empty, or a comment starting with ";" in column 1.
 bool leerzeile(const char* zeile);
 // Reads the next line that is neither empty nor a comment; false at the end of the file.

@@ -82,8 +82,8 @@ void Gadget::save() const {
   ziel[n] = '\0';
 }
 
-void Requester::set(int t, int br, int ho, const char* txt, const char* ja, const char* nein,
-                    const char* canc, int pre) {
+void Requester::set(int t, Rechteck box, const char* txt, const char* ja, const char* nein, const char* canc,
+                    int pre) {
   typ = t;
   std::snprintf(text, sizeof text, "%s", txt ? txt : "");
   std::snprintf(jatext, sizeof jatext, "%s", ja ? ja : "ok");
@@ -91,11 +91,10 @@ void Requester::set(int t, int br, int ho, const char* txt, const char* ja, cons
   std::snprintf(canceltext, sizeof canceltext, "%s", canc ? canc : "");
   preselect = canc ? 3 : nein ? 2 : 1;
   if (pre >= 0) preselect = pre;
-  Rechteck b = requester_box(br, ho);
-  x1 = b.x1;
-  y1 = b.y1;
-  x2 = b.x2;
-  y2 = b.y2;
+  x1 = box.x1;
+  y1 = box.y1;
+  x2 = box.x2;
+  y2 = box.y2;
   antwort = -2;
   aktiv = true;
 }
@@ -300,7 +299,7 @@ int eingabe_requester(int textmax, int n, va_list args) {
   t = (t - 15) / 2 + 15;
   char titel[80];
   std::snprintf(titel, sizeof titel, "%*.*s", t, t, "Input-Requester");
-  r.set(2, m.breite, m.hoehe, titel, "  ok  ", "Cancel", nullptr, 0);
+  r.set(2, box, titel, "  ok  ", "Cancel", nullptr, 0);
   return r.warten() == 1 ? 1 : 0;
 }
 
@@ -338,8 +337,9 @@ int janeinrequester3(const char* text, const char* jatext, const char* neintext,
   if (canceltext) w = std::max(w, 4 * br + 8);
   w += 8;
   int h = (64 * bf * std::max(z, 2)) / 3 + 3 * ho + 8;
-  knoepfe_setzen(requester_box(w, h), w, br, ho, neintext != nullptr, canceltext != nullptr);
-  r.set(1, w, h, text, jatext, neintext, canceltext, -1);
+  Rechteck box = requester_box(w, h);
+  knoepfe_setzen(box, w, br, ho, neintext != nullptr, canceltext != nullptr);
+  r.set(1, box, text, jatext, neintext, canceltext, -1);
   return r.warten();
 }
 

@@ -64,10 +64,9 @@ struct Requester {
   int bigfont = 1;
   std::atomic<int> antwort{0};  // -2 waiting; 1 button 1; 0 button 2; -1 button 3 or Escape
 
-  // Fills the texts, places the box and activates the requester; the buttons and fields
-  // are laid out before, with requester_box.
-  void set(int t, int br, int ho, const char* txt, const char* ja, const char* nein,
-           const char* canc, int pre);
+  // Fills the texts, takes the box and activates the requester; the buttons and fields are
+  // laid out before, in the same box from requester_box.
+  void set(int t, Rechteck box, const char* txt, const char* ja, const char* nein, const char* canc, int pre);
   void select(int a);  // 100: the Return key
   void klick(int x, int y);
   int fokus() const;  // field with the focus, -1 none

@@ -57,13 +57,14 @@ bool befehlstaste(unsigned char c) {
 }
 
 void menu_eintragen() {
+  const char* const keiner = nullptr;  // the variadic list reads texts and handlers by their types
   const funkzeiger leer = nullptr;
   menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
   menu.setmenu(4, "Open File...", "Undo", "Shake", "Ueber", m_open_file, m_undo, m_shake, m_ueber);
   menu.setmenu(4, "Save File...", "Atom aendern...", "Shake off  <ESC>", "Hilfe  H", m_save_file, m_atom_aendern,
                m_shake_off, m_hilfe);
   menu.setmenu(2, "Exit", "Bindung aendern...", m_quit, m_bindung);
-  menu.setmenu(2, nullptr, "Molekuel rotieren...", leer, m_molek_rot);
-  menu.setmenu(2, nullptr, "neues Atom...", leer, m_neuesatom);
-  menu.setmenu(2, nullptr, "Editmodus off   <ESC>", leer, m_edit_off);
+  menu.setmenu(2, keiner, "Molekuel rotieren...", leer, m_molek_rot);
+  menu.setmenu(2, keiner, "neues Atom...", leer, m_neuesatom);
+  menu.setmenu(2, keiner, "Editmodus off   <ESC>", leer, m_edit_off);
 }

@@ -142,7 +142,7 @@ TEST(Requester, CallsThatCannotBeAnsweredEnd) {
   auto ende = [] { hauptschleife_beendet = true; EXPECT_TRUE(warten_bis([] { return !requester1.aktiv; })); };
   EXPECT_EQ(antwort(ein_knopf, ende), -1);
   hauptschleife_beendet = false;
-  requester1.set(1, 100, 100, "x", "ok", nullptr, nullptr, -1);
+  requester1.set(1, requester_box(100, 100), "x", "ok", nullptr, nullptr, -1);
   requester1.reset();
   eingeben({13, KNOPF1});
   EXPECT_EQ(requester1.antwort, -2);
