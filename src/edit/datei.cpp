@@ -76,7 +76,7 @@ void schreiben(char* filename, int mnr, int& defaultnr) {
 void m_open_file(long) {
   static char filename[NAMENSLAENGE] = "test.xyz";
   if (nachfilenamefragen("Lade Molekuel von xyz-Datei", filename, NAMENSLAENGE) != 1) return;
-  FILE* fp = std::fopen(filename, "r");
+  FILE* fp = zum_lesen_oeffnen(filename);
   if (!fp) return myprints("kann \"%s\" nicht oeffnen.\n", filename);
   {
     Sperre sperre(tabellen_sperre);

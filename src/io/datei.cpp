@@ -57,6 +57,17 @@ Anlegen datei_anlegen(const char* name, const std::function<void(FILE*)>& schrei
   return fehler == 0 ? Anlegen::erledigt : fehler == EEXIST ? Anlegen::vorhanden : Anlegen::fehler;
 }
 
+FILE* zum_lesen_oeffnen(const char* name) {
+  FILE* fp = std::fopen(name, "r");
+  struct stat st;
+  if (fp && fstat(fileno(fp), &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::fclose(fp);
+    errno = EISDIR;
+    return nullptr;
+  }
+  return fp;
+}
+
 bool datei_vorhanden(const char* name) {
   struct stat st;
   return lstat(name, &st) == 0;

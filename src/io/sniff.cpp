@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "io/datei.h"
 #include "io/mdl.h"
 #include "io/pdb.h"
 #include "io/xyz.h"
@@ -49,7 +50,7 @@ bool unbek_einlesen(FILE* fp) {
 }
 
 bool unbek_einlesen(const char* name) {
-  FILE* fp = std::fopen(name, "r");
+  FILE* fp = zum_lesen_oeffnen(name);
   if (!fp) return false;
   bool gelesen = unbek_einlesen(fp);
   std::fclose(fp);

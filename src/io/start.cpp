@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "io/datei.h"
 #include "io/sniff.h"
 #include "io/xyz.h"
 #include "io/zeilen.h"
@@ -28,7 +29,7 @@ void anwendung_zeigen() {
 
 // Reads a structure text file; false when it does not open.
 bool xyzdatei_einlesen(const char* name) {
-  FILE* fp = std::fopen(name, "r");
+  FILE* fp = zum_lesen_oeffnen(name);
   if (!fp) return false;
   xyzeinlesen(fp);
   std::fclose(fp);

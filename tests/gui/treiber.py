@@ -60,11 +60,12 @@ class Bild(bytes):
 
 
 class Quil:
-    """quil in its own Xvfb and directory with the files inhalte (name: text), driven in window
-    coordinates. betreten(cm) (a test's enterContext) enters what is to be ended after the run."""
+    """quil in its own Xvfb and directory with the files inhalte (name: text), started behind the
+    command vorsatz if given, driven in window coordinates. betreten(cm) (a test's enterContext)
+    enters what is to be ended after the run."""
 
     def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, verzeichnis=None,
-                 vorladen=None):
+                 vorladen=None, vorsatz=()):
         verzeichnis = verzeichnis or betreten(tempfile.TemporaryDirectory())
         for name, text in inhalte.items():
             with open(os.path.join(verzeichnis, name), "w") as datei:
@@ -74,7 +75,7 @@ class Quil:
         umgebung = dict(self.umgebung, LD_PRELOAD=vorladen or "",
                         LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "") + LSAN)
         self.ausgaben = {kanal: betreten(tempfile.TemporaryFile()) for kanal in (1, 2)}
-        self.prozess = betreten(Prozess([os.path.abspath(quil), *argumente], cwd=verzeichnis, env=umgebung,
+        self.prozess = betreten(Prozess([*vorsatz, os.path.abspath(quil), *argumente], cwd=verzeichnis, env=umgebung,
                                         stdin=subprocess.DEVNULL, stdout=self.ausgaben[1],
                                         stderr=self.ausgaben[2]))
         self.fenster = self.xdotool("search", "--sync", "--onlyvisible", "--name", TITEL).split()[0].decode()
