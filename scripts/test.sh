@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the normal build, then a clang build with
-# AddressSanitizer and UndefinedBehaviorSanitizer that also runs the fuzz targets.
+# Sets up, builds and runs every test: the normal build, a clang build with AddressSanitizer and
+# UndefinedBehaviorSanitizer that also runs the fuzz targets, and a clang build with
+# ThreadSanitizer (Mesa's and X11's own threads suppressed, see tests/tsan.supp).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -12,3 +13,6 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 scripts/build.sh build-san -DCMAKE_CXX_COMPILER=clang++ -DQUIL_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-san --output-on-failure -j "$jobs"
+
+scripts/build.sh build-tsan -DCMAKE_CXX_COMPILER=clang++ -DQUIL_TSAN=ON
+TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp" ctest --test-dir build-tsan --output-on-failure -j "$jobs"

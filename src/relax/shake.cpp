@@ -162,10 +162,10 @@ void shake_machen() {
 bool shake_bild() {
   if (!shakeflag) return false;
   {
-    std::lock_guard<std::mutex> sperre(tabellen_sperre);
+    std::lock_guard<std::mutex> sperre(tabellen_sperre);  // m_shake sets the count under it
     shake_machen();
+    shakecnt++;
   }
-  shakecnt++;
   if (!shakeflag) std::puts("shake fertig");
   return true;
 }

@@ -338,6 +338,34 @@ class DateiTest(QuilTest):
         self.assertGreater(min(abs(w - x) for _, w in self.ansicht(zweiter).atome for x in p), 2.5)
 
 
+class GleichzeitigTest(QuilTest):
+    """While a relaxation runs on the main thread: angle drags there, and menu commands that change
+    the tables on the menu thread (open, a bond changed and deleted, undo). The molecules are shifted
+    out of sight first, so that the pictures the harness waits for settle. quil must end cleanly,
+    with no report of a sanitizer (ThreadSanitizer in its build)."""
+
+    def test_gleichzeitig(self):
+        wasser = {"wasser.xyz": "3 2\n O 0 0 0\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n"}
+        q, a = self.starten(inhalte=dict(ALANIN, **wasser)), self.ansicht()
+        for i in (0, 1, 2):
+            q.klick(*a.punkt(i))
+        q.taste("m")
+        for _ in range(2):
+            q.bewegen(100, 500, "mousedown", 3, *[w for x in range(150, 1200, 50) for w in
+                                                  ("mousemove", "--window", q.fenster, x, 500)], "mouseup", 3)
+        q.menu("Shake")
+        for befehl, antworten in [("Open", "wasser.xyz"), ("Bindung", ["1.7"]), ("Bindung", [None, "0"]),
+                                  ("Undo", None)]:
+            q.bewegen(600, 700, "mousedown", 1, *[w for y in range(696, 660, -4) for w in
+                                                  ("mousemove", "--window", q.fenster, 600, y)], "mouseup", 1)
+            q.menu(befehl)
+            if antworten:
+                q.eingeben(antworten)
+        q.taste("Escape", 2)
+        q.ende()
+        self.assertRegex(q.ausgabe(), '"wasser.xyz" eingelesen\n(.|\n)*shake off\n')
+
+
 class AffeTest(QuilTest):
     """A monkey: seeded random keys, clicks, drags, wheel turns, menu picks (all but "Exit") and
     whatever that answers in the dialogs. quil neither crashes nor hangs, and at the end it saves
