@@ -12,11 +12,10 @@ TEST(Xyz, Lesen) {
   pruefen({{"Kommentare, Leerzeilen, CR LF; z umgekehrt",
             "; Kommentar\r\nTitel\r\n\r\n  2 1\r\n; zwischen den Atomen\r\n H 0 0 0\r\n\r\n H 0 0 0.74\r\n0 1\r\n",
             "| 0:0+2/1 H(0,0,-0) H(0,0,-0.74) 0-1:1"},
-           {"Zeile aus Leerzeichen, Atomzeile ohne z", "3 0\nC 1 2 3\n   \nNa 1 2\n",
-            "Fehler: zeile=\"   \"\nWerte von Atom '' auf Default gesetzt\nFehler: zeile=\"Na 1 2\"\n"
-            "| 0:0+3/0 C(1,2,-3) (0,0,-0) Na(1,2,-0)"},
-           {"dreibuchstabiger Name", "1 0\nCla 0 0 0\n",
-            "Fehlerhaftes Atom: \"Cla\"\nWerte von Atom 'Cla' auf Default gesetzt\n| 0:0+1/0 Cla(0,0,-0)"},
+           {"drei Buchstaben, Zeile aus Leerzeichen, ohne z", "3 0\nCla 1 2 3\n   \nNa 1 2\n",
+            "Fehlerhaftes Atom: \"Cla\"\nWerte von Atom 'Cla' auf Default gesetzt\nFehler: zeile=\"   \"\n"
+            "Werte von Atom '' auf Default gesetzt\nFehler: zeile=\"Na 1 2\"\n"
+            "| 0:0+3/0 Cla(1,2,-3) (0,0,-0) Na(1,2,-0)"},
            {"ueberlange Zeile", "1 0\n" + w + "WWW 1 2 3\n",
             "Fehler: zeile=\"" + w + "\"\nFehlerhaftes Atom: \"" + w + "\"\nWerte von Atom 'WWW' auf Default gesetzt\n"
             "| 0:0+1/0 WWW(0,0,-0)"},
@@ -35,7 +34,6 @@ TEST(Xyz, Lesen) {
            {"ohne Zaehlzeile", "; nur ein Kommentar\nTitel\n", keine + "|"},
            {"1000 Atome und kein weiteres", "molekuele=2\n1000 0\n" + h1000 + "1 0\nH 0 0 0\n",
             "zu viele Atome, auf 1000 begrenzt\n| 0:0+1000/0"},
-           {"zu grosse Zahlen", "99999999999999999999 99999999999999999999\n", "zu viele Atome, auf 1000 begrenzt\n|"},
            {"2000 Bindungen und keine weitere", "molekuele=2\n" + bindungen + "2 1\nC 0 0 0\nC 0 0 1\n0 1\n",
             "zu viele Bindungen, auf 2000 begrenzt\n| 0:0+2/2000 C(0,0,-0) C(0,0,-1.5)"},
            {"hoechstens zehn Molekuele", elf,
@@ -49,8 +47,7 @@ TEST(Xyz, Lesen) {
             "| 0:0+1/0 1:1+1/0 C(0,0,-0) C(0.1,-2.5,-0.2)"},
            // z of the block spans -2 .. 0, so the copy moves by -(0 - (-2) + 2.5)
            {"gleiche Kopie rueckt entlang -z", "molekuele=2\n" + drei + drei,
-            "| 0:0+3/0 1:3+3/0 C(0,0,-0) C(1,0,-0.5) C(0,1,-2) C(0,0,-4.5) C(1,0,-5) C(0,1,-6.5)"}},
-          xyzeinlesen);
+            "| 0:0+3/0 1:3+3/0 C(0,0,-0) C(1,0,-0.5) C(0,1,-2) C(0,0,-4.5) C(1,0,-5) C(0,1,-6.5)"}}, xyzeinlesen);
 }
 
 TEST(Xyz, Schreiben) {
