@@ -10,9 +10,8 @@ TEST(Elemente, OrdnungszahlenUndRadien) {
                             {"e", 0}, {"", 0}, {"He", 2}, {"Cl", 17}, {"CL", 0}, {"Cla", 0}, {"Al", 13}, {"Zn", 30},
                             {"Rf", 104}, {"Ha", 105}, {"Xx", 0}})
     EXPECT_EQ(pernr(symbol), nr) << symbol;
-  EXPECT_EQ(std::vector({vanderwaalsradius("Br"), vanderwaalsradius("C"), vanderwaalsradius("Si"),
-                         vanderwaalsradius("e")}),
-            std::vector({1.95, 0.77 + 0.8, 1.17 + 0.8, 1.2}));
+  for (auto [symbol, r] : {std::pair("Br", 1.95), {"C", 0.77 + 0.8}, {"Si", 1.17 + 0.8}, {"e", 1.2}})
+    EXPECT_DOUBLE_EQ(vanderwaalsradius(symbol), r) << symbol;
 }
 
 // Order 0 is the van der Waals distance; aromatic C-C and C-N are fixed, else the mean of single and double.

@@ -35,8 +35,7 @@ TEST(Nachschieben, VerschiebtWasDieMarkenNichtAbtrennen) {
       {"ein markierter Start bleibt, loescht aber die Marken", "000000", kette, {1, 2}, 2, false, "000111"},
       {"um den Ring durch Atom 0", "000000", ring, {3}, 4, true, "111011"},
       // bonds across the molecules, once under each molecule's number
-      {"in Molekuel 0", "00011", quer, {}, 0, true, "11100"},
-      {"in Molekuel 1", "00011", quer, {}, 3, true, "00011"},
+      {"in Molekuel 0", "00011", quer, {}, 0, true, "11100"}, {"in Molekuel 1", "00011", quer, {}, 3, true, "00011"},
       // depth first in bond table order, without a depth limit: bonded from the far end
       {"1000 Atome", std::string(MAX_ATOME, '0'), rueckwaerts, {}, 0, true, std::string(MAX_ATOME, '1')}};
   for (const auto& [was, mol, bindungen, marken, start, startflag, soll] : faelle) {

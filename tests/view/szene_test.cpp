@@ -19,9 +19,8 @@ TEST(Szene, FarbenUndBindungen) {
     EXPECT_EQ(zeichenordnung(strong), c) << strong;
   EXPECT_EQ(std::vector<double>({bindungsradius(0), bindungsradius(1), bindungsradius(2), bindungsradius(3)}),
             std::vector<double>({0.09325, 0.09325, 0.09325 * 1.75, 0.09325 * 2.5}));
-  EXPECT_EQ(std::vector<float>({linienbreite(1, 1200), linienbreite(2, 1200), linienbreite(3, 1200),
-                                linienbreite(1, 399)}),
-            std::vector<float>({6, 12, 30, 1}));
+  EXPECT_EQ(std::vector({linienbreite(1, 1200), linienbreite(2, 1200), linienbreite(3, 1200), linienbreite(1, 399)}),
+            std::vector({6.f, 12.f, 30.f, 1.f}));
 }
 
 // The two turns of the cylinder, about x and then about z, bring its axis (+z) onto the bond.
