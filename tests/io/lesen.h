@@ -8,8 +8,7 @@
 #include "model/tabellen.h"
 #include "testhilfe.h"
 
-// What leser prints while reading text, "|", and the tables after it: each molecule "nr:first atom+atoms/bonds",
-// then each atom "name(x,y,z)" and each bond "n1-n2:order" (up to 100 of them).
+// What leser prints, "|", the molecules "nr:first atom+atoms/bonds", atoms "name(x,y,z)", bonds "a-b:order" (<= 100).
 inline std::string gelesen(const std::string& text, const std::function<void(FILE*)>& leser) {
   std::ostringstream s;
   s << ausgabe_von([&] { aus_text(text, leser); }) << '|';

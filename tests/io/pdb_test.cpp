@@ -9,9 +9,11 @@ static std::string atom(const char* name, double x, double y, double z, const ch
 }
 
 TEST(Pdb, Dateien) {
-  std::string ohne_ende, elf_ketten;
+  std::string ohne_ende, elf_ketten, zehn = "zu viele Molekuele, auf 10 begrenzt\n|", atome;
   for (int i = 0; i < 1001; i++) ohne_ende += atom(" H  ", i, 0, 0);
   for (int i = 0; i < 11; i++) elf_ketten += atom(" H  ", i, 0, 0) + "TER\n";
+  for (int i = 0; i < 10; i++)  // each chain a molecule of one atom
+    zehn += " " + std::to_string(i) + ":" + std::to_string(i) + "+1/0", atome += " H(" + std::to_string(i) + ",0,0)";
   pruefen({{"zwei Ketten, z wie in der Datei",
             atom(" N  ", 1, 2, 3) + atom(" CA ", 2, 3, 4) + "TER\n" + atom(" O  ", 5, 6, 7) + "TER\nEND\n",
             "| 0:0+2/0 1:2+1/0 N(1,2,3) C(2,3,4) O(5,6,7)"},
@@ -31,9 +33,5 @@ TEST(Pdb, Dateien) {
            {"zu kurz", "ATOM\nATOM      1  C\n", "Werte von Atom '' auf Default gesetzt\n| 0:0+2/0 (0,0,0) C(0,0,0)"},
            {"volle Tabelle ohne END", ohne_ende,
             "Fehler in pdb-lesen: fehlendes END oder zu viele Atome pro Molekuel\nnatoms=1000 nrstart=0\n| 0:0+1000/0"},
-           {"hoechstens zehn Molekuele", elf_ketten,
-            "zu viele Molekuele, auf 10 begrenzt\n| 0:0+1/0 1:1+1/0 2:2+1/0 3:3+1/0 4:4+1/0 5:5+1/0 6:6+1/0 7:7+1/0"
-            " 8:8+1/0 9:9+1/0 H(0,0,0) H(1,0,0) H(2,0,0) H(3,0,0) H(4,0,0) H(5,0,0) H(6,0,0) H(7,0,0) H(8,0,0)"
-            " H(9,0,0)"}},
-          [](FILE* fp) { pdb_einlesen(fp); });
+           {"hoechstens zehn Molekuele", elf_ketten, zehn + atome}}, [](FILE* fp) { pdb_einlesen(fp); });
 }

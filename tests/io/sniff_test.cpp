@@ -5,10 +5,8 @@
 TEST(Sniff, Formate) {
   const std::string atom = "ATOM      1  N   ALA A   1       1.000   2.000   3.000\n", nein = "abgelehnt\n|";
   pruefen({{"Zaehlzeile: Strukturtext", "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n", "| 0:0+2/1 H(0,0,-0) H(0,0,-0.74) 0-1:1"},
-           {"keine Atome", "0 1\nH 0 0 0\n", nein},
-           {"eingerueckt", " 2 1\nH 0 0 0\n", nein},
-           {"negative Bindungszahl", "2 -1\nH 0 0 0\n", nein},
-           {"nur eine Zahl", "2\nH 0 0 0\nH 0 0 1\n", nein},
+           {"keine Atome", "0 1\nH 0 0 0\n", nein}, {"eingerueckt", " 2 1\nH 0 0 0\n", nein},
+           {"negative Bindungszahl", "2 -1\nH 0 0 0\n", nein}, {"nur eine Zahl", "2\nH 0 0 0\nH 0 0 1\n", nein},
            {"Molekuelzeile in Zeile 1", "molekuele=1\n1 0\nC 0 0 0\n", "| 0:0+1/0 C(0,0,-0)"},
            {"Molekuelzeile in Zeile 2", "Titel\nmolekuele=1\n1 0\nC 0 0 0\n", "| 0:0+1/0 C(0,0,-0)"},
            {"ATOM in Zeile 1: PDB", atom + "END\n", "| 0:0+1/0 N(1,2,3)"},

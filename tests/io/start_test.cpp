@@ -33,24 +33,22 @@ TEST(Kommandozeile, DateienUndAnwendung) {
                     passt(75, 'n'), zu_lang = "Dateiname zu lang (hoechstens 79 Zeichen): \"" + lang + "\"\n",
                     suche = "versuche unbekanntes Format zu lesen:\nzeile1=\"",
                     suche_h2 = suche + "2 1\"\nzeile2=\"H 0 0 0\"\nzeile3=\"H 0 0 0.74\"\nzeile4=\"0 1\"\n";
-  for (const char* name : {"Alanin.xyz", "h2.xyz", "h2.dat", "h2.xyz.alt"})
-    std::ofstream(name) << "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n";
+  for (const char* name : {"h2.xyz", "h2.dat", "h2.xyz.alt"}) std::ofstream(name) << "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n";
   std::ofstream("p.pdb") << pdb << "\nEND\n";
+  std::ofstream("Alanin.xyz") << "kaputt\n";  // so that reading it shows
   for (const auto& [argumente, erwartet] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-           {{}, "|1"},  // the default file, quietly
+           {{}, "Fehler in xyzeinlesen(): keine Atome\n|0"},  // the default file
            {{"h2.xyz", "h2.xyz", "h2.xyz"}, "h2.xyz eingelesen\nh2.xyz eingelesen\nh2.xyz eingelesen\n|3"},
            // only the first name is sniffed; the second is structure text, which hands ATOM lines to the PDB reader
            {{"p.pdb", "p.pdb"}, suche + pdb + "\"\nzeile2=\"END\"\nzeile3=\"\"\nzeile4=\"\"\n"
                                               "p.pdb eingelesen\np.pdb eingelesen\n|2"},
            {{"h2.dat"}, suche_h2 + "h2.dat eingelesen\n|1"},  // a name without ".xyz" is sniffed
-           {{"-u", "h2.xyz"}, suche_h2 + "h2.xyz eingelesen\n|1"},
-           {{"h2.xyz.alt"}, "h2.xyz.alt eingelesen\n|1"},
+           {{"-u", "h2.xyz"}, suche_h2 + "h2.xyz eingelesen\n|1"}, {{"h2.xyz.alt"}, "h2.xyz.alt eingelesen\n|1"},
            {{"fehlt.dat"}, "Fileformat von \"fehlt.dat\" nicht erkannt\n|0"},
-           {{""}, "|1"},  // an empty first name: the default file
+           {{""}, "Fehler in xyzeinlesen(): keine Atome\n|0"},  // an empty first name: the default file
            {{lang, "h2.xyz"}, zu_lang + "h2.xyz eingelesen\n|1"},  // as a name that does not open
            {{passt + ".xyz", lang}, zu_lang + "konnte \"" + passt + ".xyz\" nicht oeffnen\n|0"}})
     EXPECT_EQ(quil(argumente), erwartet) << argumente.size();
-  std::ofstream("Alanin.xyz") << "kaputt\n";  // so that reading it would show
   // usage, on standard output before any window opens, for "?" in a flag word or more than three names
   for (const char* argumente : {"-?", "?", "-x?", "a b c d", "-u ?x"})
     EXPECT_EQ(programm(argumente), "quil Version 0.8\nAnwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]\n"

@@ -6,20 +6,15 @@
 #include "testhilfe.h"
 
 using Bindungen = std::vector<std::pair<int, int>>;
+static const Bindungen kette = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}};
 
-// Bonds 0-1, 1-2, ... between n atoms.
-static Bindungen kette(int n) {
-  Bindungen k;
-  for (int i = 1; i < n; i++) k.emplace_back(i - 1, i);
-  return k;
-}
-
-// A molecule of carbon atoms at x = 0, 1, 2, ... with the given bonds (block-relative).
-static void molekuel_bauen(int atome, const Bindungen& bindungen) {
-  Molekuel& m = molekuel[anz_molek];
-  m.init(anz_molek++, atome, static_cast<int>(bindungen.size()));
-  for (Vektor3d v; v.x < atome; v.x++) m.addatom("C", v);
-  for (auto [a, b] : bindungen) m.addbond(m.ia + a, m.ia + b, 1);
+// Carbon atoms at x = 0, 1, ... of the molecules in mol (a digit each), bonds under the molecule of a, marks.
+static void bauen(const std::string& mol, const Bindungen& bindungen, const std::vector<int>& marken) {
+  tabellen_leeren();
+  Vektor3d v;
+  for (char m : mol) atomliste[anz_atome++].set("C", v, m - '0'), v.x++;
+  for (auto [a, b] : bindungen) bondliste[anz_bonds++].set(a, b, 1, atomliste[a].molekuelnr);
+  for (int i : marken) atomliste[i].tmpflag = 1;
 }
 
 // y of every atom, then a 1 for every mark left.
@@ -30,50 +25,32 @@ static std::string y_und_marken() {
   return s;
 }
 
-// Marks the atoms in marken, shifts by y = 1 from start and returns y_und_marken().
-static std::string schieben(const Bindungen& bindungen, int atome, std::vector<int> marken, int start,
-                            bool startflag = true) {
-  tabellen_leeren();
-  molekuel_bauen(atome, bindungen);
-  for (int i : marken) atomliste[i].tmpflag = 1;
-  atome_nachschieben(start, Vektor3d(0, 1, 0), startflag);
-  return y_und_marken();
-}
-
+// Each row shifts by y = 1 from its start atom; only the caller's call (startflag) clears the marks.
 TEST(Nachschieben, VerschiebtWasDieMarkenNichtAbtrennen) {
-  EXPECT_EQ(schieben(kette(5), 5, {1}, 2), "00111");
-  EXPECT_EQ(schieben(kette(4), 4, {1, 2}, 2, false), "0001");  // a marked start stays, but clears the marks
-  EXPECT_EQ(schieben(kette(2), 2, {0, 1}, 1), "00");
-  EXPECT_EQ(schieben({{1, 2}}, 3, {}, 0), "100");
-  Bindungen ring = kette(6);
+  Bindungen ring = kette, quer = {{0, 1}, {1, 2}, {2, 3}, {4, 1}, {3, 4}}, rueckwaerts;
   ring.emplace_back(5, 0);
-  EXPECT_EQ(schieben(ring, 6, {3}, 4), "111011");  // round the ring through atom 0
-  // depth first in bond table order, without a depth limit: 1000 atoms bonded from the far end
-  Bindungen rueckwaerts;
   for (int i = MAX_ATOME - 1; i > 0; i--) rueckwaerts.emplace_back(i - 1, i);
-  EXPECT_EQ(schieben(rueckwaerts, MAX_ATOME, {}, 0), std::string(MAX_ATOME, '1'));
-}
-
-TEST(Nachschieben, AndereMolekueleBewegenSichNie) {
-  tabellen_leeren();
-  molekuel_bauen(3, kette(3));
-  molekuel_bauen(2, kette(2));
-  // bonds across the molecules, once under each molecule's number
-  bondliste[anz_bonds++].set(2, 3, 1, 0);
-  bondliste[anz_bonds++].set(1, 4, 1, 1);
-  atome_nachschieben(0, Vektor3d(0, 1, 0), true);
-  EXPECT_EQ(y_und_marken(), "11100");
-  atome_nachschieben(3, Vektor3d(0, 1, 0), true);
-  EXPECT_EQ(y_und_marken(), "11111");
+  const std::tuple<const char*, std::string, Bindungen, std::vector<int>, int, bool, std::string> faelle[] = {
+      {"die Marke trennt ab", "000000", kette, {1}, 2, true, "001111"},
+      {"ein markierter Start bleibt, loescht aber die Marken", "000000", kette, {1, 2}, 2, false, "000111"},
+      {"um den Ring durch Atom 0", "000000", ring, {3}, 4, true, "111011"},
+      // bonds across the molecules, once under each molecule's number
+      {"in Molekuel 0", "00011", quer, {}, 0, true, "11100"}, {"in Molekuel 1", "00011", quer, {}, 3, true, "00011"},
+      // depth first in bond table order, without a depth limit: bonded from the far end
+      {"1000 Atome", std::string(MAX_ATOME, '0'), rueckwaerts, {}, 0, true, std::string(MAX_ATOME, '1')}};
+  for (const auto& [was, mol, bindungen, marken, start, startflag, soll] : faelle) {
+    SCOPED_TRACE(was);
+    bauen(mol, bindungen, marken);
+    atome_nachschieben(start, Vektor3d(0, 1, 0), startflag);
+    EXPECT_EQ(y_und_marken(), soll);
+  }
 }
 
 TEST(Nachschieben, DrehtUmDenDrehpunkt) {
-  tabellen_leeren();
-  molekuel_bauen(4, kette(4));
-  atomliste[1].tmpflag = 1;
+  bauen("000000", kette, {1});
   Quaternion q;
   q.drehung_definieren(Vektor3d(0, 0, 1), M_PI / 2);
   atome_nachschieben(2, atomliste[1].p, q, true);
-  erwarte_nah(atomliste[3].p, 1, 2, 0);
-  EXPECT_EQ(y_und_marken(), "0012");
+  erwarte_nah(atomliste[5].p, 1, 4, 0);
+  EXPECT_EQ(y_und_marken(), "001234");
 }

@@ -1,5 +1,4 @@
-// The menu bar: its cell table and layout, the mouse state machine, and the menu thread running
-// handlers, among them the commands about the program (edit/programm): Ueber and Exit.
+// The menu bar: cell table, layout, mouse state machine, and the menu thread running handlers (Ueber, Exit).
 #include "ui/menu.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +13,12 @@
 
 namespace {
 
-std::atomic<long> letzte_id{-99};
-std::atomic<int> aufrufe{0};
+std::atomic<long> letzte_id{-99}; std::atomic<int> aufrufe{0};  // what the handler below saw
 std::atomic<std::thread::id> handler_thread;
 void m_merken(long id) { handler_thread = std::this_thread::get_id(), letzte_id = id, aufrufe++; }
 
 // The program's table: File, Edit, Optimize, Hilfe with rows of four and of two cells.
-class MenuTest : public ::testing::Test {
- protected:
+struct MenuTest : testing::Test {
   void SetUp() override {
     for (Menu& m : mainmenu) m = Menu();
     menu.anzahl = menu.imax = menu.mark = 0;
@@ -41,17 +38,13 @@ void ziehen(int x, int y) { menu.mausmotion(x, y); }
 void passiv(int x, int y) { menu.mausmotionpassiv(x, y); }
 void rechts(int x, int y) { menu.mausknopf(2, 0, x, y); }  // other buttons only move
 
-// Right edge and width of each column; at scale 2 also the rows and the 640 pixels below which
-// the bar closes.
-TEST_F(MenuTest, LayoutAtScaleOneAndTwo) {
-  for (auto [skala, kanten, breite] : {std::tuple{1, std::vector{76, 148, 268, 352}, std::vector{156, 252, 204, 108}},
-                                       {2, std::vector{148, 292, 532, 700}, std::vector{312, 504, 408, 216}}}) {
-    menu.grosserfont(skala);
-    menu.aktivieren(0, 500);
-    EXPECT_EQ(std::vector<int>(menu.menupos + 1, menu.menupos + 5), kanten);
-    EXPECT_EQ(std::vector<int>(menu.menubreite, menu.menubreite + 4), breite);
-  }
+// At scale 2, after a layout at scale 1: edge and width of each column, the rows, and where the bar closes.
+TEST_F(MenuTest, LayoutAtScaleTwo) {
+  menu.aktivieren(0, 500);
+  menu.grosserfont(2);
   druck(200, 20), druck(200, 20), ziehen(200, 46 + 1 + 48 + 5);
+  EXPECT_EQ(std::vector<int>(menu.menupos + 1, menu.menupos + 5), std::vector<int>({148, 292, 532, 700}));
+  EXPECT_EQ(std::vector<int>(menu.menubreite, menu.menubreite + 4), std::vector<int>({312, 504, 408, 216}));
   EXPECT_EQ(menu.mark, 9);
   EXPECT_TRUE(!menu.ist_maus_weg(0, 640) && menu.ist_maus_weg(0, 641));
 }
@@ -83,12 +76,10 @@ TEST_F(MenuTest, MouseEventsOneAfterAnother) {
   }
 }
 
-// A later row takes a whole row of cells, texts first, then handlers, and drops texts beyond the
-// columns; the table holds 500 cells; a bar of 21 titles lays out 19.
+// A later row fills a whole row of cells and drops texts beyond the columns; 500 cells; of 21 titles 19 lay out.
 TEST_F(MenuTest, TableRowsAndLimits) {
   menu.setmenu(5, "a", "b", "c", "d", "e", m_merken, funkzeiger{}, m_merken, m_merken, m_merken);
-  EXPECT_EQ(menu.imax, 24);
-  EXPECT_TRUE(mainmenu[20].fun && !mainmenu[21].fun && mainmenu[23].fun);
+  EXPECT_TRUE(menu.imax == 24 && mainmenu[20].fun && !mainmenu[21].fun && mainmenu[23].fun);
   EXPECT_STREQ(mainmenu[23].text, "d");
   for (int zeile = 6; zeile < MENU_ZELLEN / 4; zeile++) menu.setmenu(1, "x", m_merken);
   EXPECT_EQ(ausgabe_von([] { menu.setmenu(1, "y", m_merken); }), "maximale Menu-Anzahl ueberschritten\n");
@@ -101,12 +92,10 @@ TEST_F(MenuTest, TableRowsAndLimits) {
   EXPECT_EQ(menu.aufklapper, MENU_MAXSPALTEN);
 }
 
-// The test plays the main thread. A handler handed over (as a key does) runs on the menu thread,
-// once however often it was handed over before it ran; an entry without a handler does nothing;
-// Ueber, picked with the mouse, waits there in a requester for the answer; Exit ends the thread.
+// A handler handed over runs once on the menu thread; Ueber waits there for its answer; Exit ends the thread.
 TEST_F(MenuTest, TheMenuThreadRunsTheHandlers) {
-  menu.mark = 16, menu.run();
-  menu.run(m_merken), menu.run(m_merken);
+  menu.mark = 16, menu.run();  // an entry without a handler does nothing
+  menu.run(m_merken), menu.run(m_merken);  // as keys do, twice before the thread runs
   std::thread menuthread([] { menu.loop(); });
   EXPECT_TRUE(warten_bis([] { return letzte_id == 1; }));
   EXPECT_EQ(handler_thread.load(), menuthread.get_id());

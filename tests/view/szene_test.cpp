@@ -5,26 +5,22 @@
 #include "view/ansicht.h"
 #include "view/szene.h"
 
-// Selected atoms are drawn 50 brighter per channel, within 100 and 255.
-TEST(Szene, AusgewaehlteAtomeSindHeller) {
-  for (auto [farbe, selektiert, soll] : {std::tuple(std::vector<int>{10, 20, 30}, 0, std::vector<int>{10, 20, 30}),
-                                         {{255, 20, 0}, 1, {255, 100, 100}}, {{60, 120, 200}, 1, {110, 170, 250}}}) {
-    Atomlist a;
-    a.r = farbe[0], a.g = farbe[1], a.b = farbe[2], a.selectflag = selektiert;
-    unsigned char f[3];
+// Selected atoms are drawn 50 brighter per channel, within 100 and 255; bonds by their whole order.
+TEST(Szene, FarbenUndBindungen) {
+  Atomlist a;
+  unsigned char f[3];
+  for (auto [r, g, b, selektiert, soll] : {std::tuple(10, 20, 30, 0, std::vector<int>{10, 20, 30}),
+                                           {255, 20, 0, 1, {255, 100, 100}}, {60, 120, 200, 1, {110, 170, 250}}}) {
+    a.r = r, a.g = g, a.b = b, a.selectflag = selektiert;
     atomfarbe(a, &f[0], &f[1], &f[2]);
     EXPECT_EQ(std::vector<int>(f, f + 3), soll);
   }
-}
-
-TEST(Szene, BindungenNachOrdnung) {
   for (auto [strong, c] : {std::pair(1.5f, 1), {2.5f, 2}, {3.7f, 3}, {1e30f, 3}, {-1e30f, 1}, {std::nanf(""), 1}})
     EXPECT_EQ(zeichenordnung(strong), c) << strong;
   EXPECT_EQ(std::vector<double>({bindungsradius(0), bindungsradius(1), bindungsradius(2), bindungsradius(3)}),
             std::vector<double>({0.09325, 0.09325, 0.09325 * 1.75, 0.09325 * 2.5}));
-  EXPECT_EQ(std::vector<float>({linienbreite(1, 1200), linienbreite(2, 1200), linienbreite(3, 1200),
-                                linienbreite(1, 399)}),
-            std::vector<float>({6, 12, 30, 1}));
+  EXPECT_EQ(std::vector({linienbreite(1, 1200), linienbreite(2, 1200), linienbreite(3, 1200), linienbreite(1, 399)}),
+            std::vector({6.f, 12.f, 30.f, 1.f}));
 }
 
 // The two turns of the cylinder, about x and then about z, bring its axis (+z) onto the bond.
@@ -36,14 +32,9 @@ TEST(Szene, ZylinderZeigtAufDasZweiteAtom) {
   }
 }
 
-struct Verdeckt : testing::Test {
-  void SetUp() override { eye = Vektor3d(0, 0, 10), cent = Vektor3d(), bildbreite = 1200, bildhoehe = 900; }
-  const Vektor3d a{0, 0, 0}, b{1.54, 0, 0};  // a C-C bond
-  bool ganz(Stapelbereich s) { return s.von == 0 && s.bis == ZYLINDER_STACKS && !s.geschlossen; }
-};
-
 // The frame is seen from one unit behind eye; the near plane may cut 0.2 into the scene.
-TEST_F(Verdeckt, KameraLiegtEineEinheitHinterEye) {
+TEST(Szene, KameraLiegtEineEinheitHinterEye) {
+  eye = Vektor3d(0, 0, 10), cent = Vektor3d(), bildbreite = 1200, bildhoehe = 900;
   erwarte_nah(kamerapunkt(), 0, 0, 11);
   eye = Vektor3d(3, 4, 0);
   erwarte_nah(kamerapunkt(), 3.6, 4.8, 0);
@@ -52,22 +43,18 @@ TEST_F(Verdeckt, KameraLiegtEineEinheitHinterEye) {
     EXPECT_EQ(von_aussen(p, r), aussen) << p.z;
 }
 
-// Of the 100 stacks of a C-C bond the first and last 48 lie inside the solid spheres (0.98 of
-// their radius, the polyhedron) and are not drawn; the open ends of the rest are inside too.
-TEST_F(Verdeckt, StapelInDenKugelnEntfallen) {
-  Stapelbereich s = sichtbare_stapel(a, 0.772, b, 0.772, BINDUNGSRADIUS);
-  EXPECT_EQ(std::vector<int>({s.von, s.bis, s.geschlossen}), std::vector<int>({48, 52, 1}));
-  Stapelbereich kurz = sichtbare_stapel(a, 0.772, Vektor3d(1.07, 0, 0), 0.373, BINDUNGSRADIUS);  // C-H
-  EXPECT_EQ(std::vector<int>({kurz.von, kurz.bis, kurz.geschlossen}), std::vector<int>({0, 0, 1}));
-}
-
-TEST_F(Verdeckt, OhneSolideKugelnWirdAllesGezeichnet) {
-  EXPECT_TRUE(ganz(sichtbare_stapel(a, 0, b, 0.772, BINDUNGSRADIUS)));      // radius 0 or wire
-  EXPECT_TRUE(ganz(sichtbare_stapel(a, 0.772, b, 0.09, BINDUNGSRADIUS)));   // thinner than the bond
-  EXPECT_TRUE(ganz(sichtbare_stapel(a, 0.772, a, 0.772, BINDUNGSRADIUS)));  // no length
-  eye = Vektor3d(0.77, 0, 1), cent = Vektor3d(0.77, 0, 2);                 // camera in the bond
-  EXPECT_TRUE(ganz(sichtbare_stapel(a, 0.772, b, 0.772, BINDUNGSRADIUS)));
-  eye = Vektor3d(0, 0, -0.5), cent = Vektor3d();  // camera in a sphere
-  Vektor3d tiefer(0, 0, -1.5);
-  EXPECT_TRUE(ganz(sichtbare_stapel(a + tiefer, 0.772, b + tiefer, 0.772, BINDUNGSRADIUS)));
+// Stacks inside the solid end spheres (0.98 of the radius) go and close the rest; else all 100 are drawn.
+TEST(Szene, StapelInDenKugelnEntfallen) {
+  const Vektor3d a, b(1.54, 0, 0), h(1.07, 0, 0), tief(0, 0, -1.5), fern(0, 0, 11);
+  for (auto [was, kamera, von, rvon, bis, rbis, soll] : {
+           std::tuple("C-C", fern, a, 0.772, b, 0.772, "48 52 1"), {"C-H", fern, a, 0.772, h, 0.373, "0 0 1"},
+           {"Radius 0 oder Draht", fern, a, 0.0, b, 0.772, "0 100 0"},
+           {"duenner als die Bindung", fern, a, 0.772, b, 0.09, "0 100 0"},
+           {"ohne Laenge", fern, a, 0.772, a, 0.772, "0 100 0"},
+           {"Kamera in der Bindung", Vektor3d(0.77, 0, 0), a, 0.772, b, 0.772, "0 100 0"},
+           {"Kamera in einer Kugel", tief, a + tief, 0.772, b + tief, 0.772, "0 100 0"}}) {
+    eye = kamera + Vektor3d(0, 0, 1), cent = eye + Vektor3d(0, 0, 1), bildbreite = 1200, bildhoehe = 900;
+    Stapelbereich s = sichtbare_stapel(von, rvon, bis, rbis, BINDUNGSRADIUS);
+    EXPECT_EQ(std::to_string(s.von) + " " + std::to_string(s.bis) + " " + std::to_string(s.geschlossen), soll) << was;
+  }
 }
