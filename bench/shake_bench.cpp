@@ -68,8 +68,6 @@ void schieben_ref(int j, Vektor3d drehpunkt, const Quaternion& q, bool startflag
     for (int i = 0; i < anz_atome; i++) atomliste[i].tmpflag = 0;
 }
 
-Vektor3d einheit(Vektor3d v) { return v.einheitsvektor(); }
-
 // One pivot as the relaxation describes it, for a structure whose lone pairs are all there.
 int pivot_ref(int anr) {
   if (isring(anr)) return 0;

@@ -16,8 +16,6 @@ const double tetraeder = std::acos(-1.0 / 3.0);
 const double trigonal = 2 * M_PI / 3;
 const double grad = M_PI / 180;
 
-Vektor3d einheit(Vektor3d v) { return v.einheitsvektor(); }
-
 // The position bonded to c at distance r, with the angle b-c-new and the dihedral a-b-c-new.
 Vektor3d setzen(Vektor3d a, Vektor3d b, Vektor3d c, double r, double winkel, double torsion) {
   Vektor3d bc = einheit(c - b);

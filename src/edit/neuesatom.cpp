@@ -20,8 +20,6 @@ namespace {
 
 constexpr double dd = 0.001;  // shorter directions count as none
 
-Vektor3d einheit(Vektor3d v) { return v.einheitsvektor(); }
-
 // Nudges the smallest component, so that v is no longer parallel to the vector it was copied from.
 Vektor3d schubsen(Vektor3d v) {
   if (v.x < v.y && v.x < v.z)
@@ -36,11 +34,8 @@ Vektor3d schubsen(Vektor3d v) {
 // The positions of up to 8 atoms bonded to anr1, in bond order; their number.
 int nachbarn(int anr1, Vektor3d p1[8]) {
   int n = 0;
-  for (int i = 0; i < anz_bonds && n < 8; i++) {
-    const Bondlist& b = bondliste[i];
-    if (b.n1 == anr1) p1[n++] = atomliste[b.n2].p;
-    else if (b.n2 == anr1) p1[n++] = atomliste[b.n1].p;
-  }
+  for (int i = 0; i < anz_bonds && n < 8; i++)
+    if (int k = bondliste[i].partner(anr1); k >= 0) p1[n++] = atomliste[k].p;
   return n;
 }
 

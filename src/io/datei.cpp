@@ -33,11 +33,11 @@ bool schreiben(int fd, const std::function<void(FILE*)>& schreiber) {
 }
 
 // Moves temp to name unless name exists, atomically; 0 or the error number. File systems that
-// cannot rename without replacing get a hard link instead.
+// cannot rename without replacing get a hard link instead. temp is gone afterwards.
 int einsetzen(const std::string& temp, const char* name) {
   if (renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, name, RENAME_NOREPLACE) == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS) return errno;
-  int fehler = link(temp.c_str(), name) == 0 ? 0 : errno;
+  int fehler = errno;
+  if (fehler == EINVAL || fehler == ENOSYS) fehler = link(temp.c_str(), name) == 0 ? 0 : errno;
   unlink(temp.c_str());
   return fehler;
 }
@@ -53,7 +53,6 @@ Anlegen datei_anlegen(const char* name, const std::function<void(FILE*)>& schrei
     return Anlegen::fehler;
   }
   int fehler = einsetzen(temp, name);
-  if (fehler) unlink(temp.c_str());
   return fehler == 0 ? Anlegen::erledigt : fehler == EEXIST ? Anlegen::vorhanden : Anlegen::fehler;
 }
 

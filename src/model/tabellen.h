@@ -35,6 +35,7 @@ struct Bondlist {
 
   Bondlist();
   void set(int a, int b, float c, int m);
+  int partner(int a) const { return n1 == a ? n2 : n2 == a ? n1 : -1; }  // the other end, -1: a is none
 };
 
 struct Molekuel {

@@ -10,12 +10,6 @@
 
 namespace {
 
-// The other end of bond i when atom anr is one of its ends, else -1.
-int partner(int i, int anr) {
-  const Bondlist& b = bondliste[i];
-  return b.n1 == anr ? b.n2 : b.n2 == anr ? b.n1 : -1;
-}
-
 // Molecule mnr, left without atoms, goes; the later molecules move down by one.
 void molekuel_entfernen(int mnr) {
   for (int k = mnr + 1; k < anz_molek; k++) {
@@ -33,7 +27,7 @@ void molekuel_entfernen(int mnr) {
 // Takes atom e out of any molecule: its bonds go and every later atom moves down by one.
 void herausnehmen(int e) {
   for (int i = 0; i < anz_bonds;)
-    if (partner(i, e) >= 0)
+    if (bondliste[i].partner(e) >= 0)
       bindung_loeschen(i);
     else
       i++;
@@ -70,7 +64,7 @@ void loeschen_folgend(int e, int& folgen) {
 
 int freie_elektronen_loeschen(int anr) {
   for (int i = 0; anr >= 0 && i < anz_bonds;) {
-    int e = partner(i, anr);
+    int e = bondliste[i].partner(anr);
     if (e >= 0 && isepaar(e))
       loeschen_folgend(e, anr);
     else

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int MAX_NACHBARN = 8, MAX_EPAARE = 6;
 
-Vektor3d einheit(Vektor3d v) { return v.einheitsvektor(); }
+Bindungsnetz netz;  // the bonds the relaxation walks; used under the table lock only
 
 // Puts a new atom at the end of molecule mnr's run; the atoms from there on move up by one, and
 // every number held for them (bonds, molecule runs, selection, atoms to relax, undo) follows.
@@ -53,11 +53,11 @@ struct Stern {
 };
 
 // Collects the neighbours; the sum of the orders of their bonds.
-float nachbarn_sammeln(const Bindungsnetz& netz, Stern& s) {
+float nachbarn_sammeln(Stern& s) {
   float bnr = 0;
   for (int e = netz.anfang[s.anr]; e < netz.anfang[s.anr + 1] && s.k < MAX_NACHBARN; e++) {
     const Bondlist& b = bondliste[netz.bindung[e]];
-    s.alist[s.k++] = b.n1 == s.anr ? b.n2 : b.n1;
+    s.alist[s.k++] = b.partner(s.anr);
     bnr += b.strong;
   }
   if (s.k == MAX_NACHBARN) std::printf("Fehler in shake_atom(): k=%d\n", s.k);
@@ -109,12 +109,12 @@ void drehung_berechnen(Stern& s, int i, double faktor) {
   if (std::isfinite(alfa)) s.dalfa[i] = alfa * faktor;
 }
 
-int pivot(Bindungsnetz& netz, bool& netz_aktuell, int anr) {
+int pivot(bool& netz_aktuell, int anr) {
   if (isring(anr)) return 0;
   if (!netz_aktuell) netz.knuepfen(), netz_aktuell = true;
   Stern s;
   s.anr = anr;
-  float bnr = nachbarn_sammeln(netz, s);
+  float bnr = nachbarn_sammeln(s);
   if (s.k <= 1) return 0;
   if (epaare_anlegen(s, bnr)) netz.knuepfen();
   double faktor = korrfakt(shakecnt);
@@ -143,19 +143,17 @@ double korrfakt(int cnt) {
 }
 
 int shake_atom(int anr) {
-  static Bindungsnetz netz;  // used under the table lock only
   bool netz_aktuell = false;
-  return pivot(netz, netz_aktuell, anr);
+  return pivot(netz_aktuell, anr);
 }
 
 void shake_machen() {
-  static Bindungsnetz netz;
   bool netz_aktuell = false;
   int summe = 0;
   if (j_shake <= 0)
-    for (int i = 0; i < anz_atome; i++) summe += pivot(netz, netz_aktuell, i);
+    for (int i = 0; i < anz_atome; i++) summe += pivot(netz_aktuell, i);
   else
-    for (int i = 0; i < j_shake; i++) summe += pivot(netz, netz_aktuell, shakelist[i]);
+    for (int i = 0; i < j_shake; i++) summe += pivot(netz_aktuell, shakelist[i]);
   if (summe == 0) shakeflag = 0;
 }
 
@@ -193,9 +191,9 @@ bool isring(int anr) { return atomliste[anr].flags & 1; }
 
 namespace {
 
-// A depth-first walk from k0 over netz, with an explicit stack; marks what it reaches with
+// A depth-first walk from k0 over the bond net, with an explicit stack; marks what it reaches with
 // tmpflag. True when a bond leads back to k0 from an atom at least two bonds away.
-bool ringsuche(const Bindungsnetz& netz, int k0) {
+bool ringsuche(int k0) {
   struct Schritt {
     int atom, tiefe, weiter;  // weiter: the next of its bonds to look at
   };
@@ -209,8 +207,7 @@ bool ringsuche(const Bindungsnetz& netz, int k0) {
       n--;
       continue;
     }
-    const Bondlist& b = bondliste[netz.bindung[s.weiter++]];
-    int k = b.n1 == s.atom ? b.n2 : b.n1;
+    int k = bondliste[netz.bindung[s.weiter++]].partner(s.atom);
     if (k == k0 && s.tiefe > 1) return true;
     if (k < 0 || k >= anz_atome || atomliste[k].tmpflag) continue;
     atomliste[k].tmpflag = 1;
@@ -223,12 +220,11 @@ bool ringsuche(const Bindungsnetz& netz, int k0) {
 }  // namespace
 
 void ringe_markieren() {
-  static Bindungsnetz netz;  // used under the table lock only
   netz.knuepfen();
   for (int i = 0; i < anz_atome; i++) {
     if (isring(i)) continue;
     for (int a = 0; a < anz_atome; a++) atomliste[a].tmpflag = 0;
-    if (ringsuche(netz, i)) atomliste[i].flags |= 1;
+    if (ringsuche(i)) atomliste[i].flags |= 1;
   }
   for (int a = 0; a < anz_atome; a++) atomliste[a].tmpflag = 0;
 }
