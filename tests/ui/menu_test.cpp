@@ -1,15 +1,24 @@
-// The menu bar: cell table, layout, mouse state machine, and the menu thread running handlers (Ueber, Exit).
+// The menu bar with the program's table: its cells, layout, mouse state machine, and the menu thread
+// running handlers (Ueber, Exit).
 #include "ui/menu.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <tuple>
 #include <vector>
 
+#include "edit/atome.h"
+#include "edit/datei.h"
+#include "edit/neuesatom.h"
 #include "edit/programm.h"
+#include "edit/undo.h"
+#include "edit/winkel.h"
+#include "relax/shake.h"
 #include "testhilfe.h"
 #include "ui/requester.h"
 #include "view/ansicht.h"
+#include "view/befehle.h"
 
 namespace {
 
@@ -17,18 +26,12 @@ std::atomic<long> letzte_id{-99}; std::atomic<int> aufrufe{0};  // what the hand
 std::atomic<std::thread::id> handler_thread;
 void m_merken(long id) { handler_thread = std::this_thread::get_id(), letzte_id = id, aufrufe++; }
 
-// The program's table: File, Edit, Optimize, Hilfe with rows of four and of two cells.
 struct MenuTest : testing::Test {
   void SetUp() override {
     for (Menu& m : mainmenu) m = Menu();
     menu.anzahl = menu.imax = menu.mark = 0;
     menu.grosserfont(1);
-    menu.setmenu(4, "File", "Edit", "Optimize", "Hilfe");
-    menu.setmenu(4, "Open File...", "Undo", "Shake", "Ueber", m_merken, m_merken, m_merken, m_ueber);
-    menu.setmenu(4, "Save File...", "Atom aendern...", "Shake off  <ESC>", "Hilfe  H", m_merken, m_merken, m_merken,
-                 m_merken);
-    menu.setmenu(2, "Exit", "Bindung aendern...", m_quit, m_merken);
-    menu.setmenu(2, nullptr, "Molekuel rotieren...", funkzeiger{}, m_merken);
+    menu_eintragen();
   }
 };
 
@@ -44,11 +47,10 @@ TEST_F(MenuTest, LayoutAtScaleTwo) {
   menu.grosserfont(2);
   druck(200, 20), druck(200, 20), ziehen(200, 46 + 1 + 48 + 5);
   EXPECT_EQ(std::vector<int>(menu.menupos + 1, menu.menupos + 5), std::vector<int>({148, 292, 532, 700}));
-  EXPECT_EQ(std::vector<int>(menu.menubreite, menu.menubreite + 4), std::vector<int>({312, 504, 408, 216}));
+  EXPECT_EQ(std::vector<int>(menu.menubreite, menu.menubreite + 4), std::vector<int>({312, 528, 408, 216}));
   EXPECT_EQ(menu.mark, 9);
   EXPECT_TRUE(!menu.ist_maus_weg(0, 640) && menu.ist_maus_weg(0, 641));
 }
-
 TEST_F(MenuTest, MouseEventsOneAfterAnother) {
   // Event at x, y; then status, open column, marked cell, and whether a handler was requested.
   const std::tuple<const char*, void (*)(int, int), int, int, int, int, int, bool> schritte[] = {
@@ -76,12 +78,29 @@ TEST_F(MenuTest, MouseEventsOneAfterAnother) {
   }
 }
 
-// A later row fills a whole row of cells and drops texts beyond the columns; 500 cells; of 21 titles 19 lay out.
+// The program's table, four columns, cell by cell; a later row fills a whole row of cells and drops texts
+// beyond the columns; 500 cells; of 21 titles 19 lay out.
 TEST_F(MenuTest, TableRowsAndLimits) {
+  std::map<funkzeiger, std::string> namen = {
+      {m_open_file, "m_open_file"}, {m_save_file, "m_save_file"}, {m_quit, "m_quit"}, {m_undo, "m_undo"},
+      {m_atom_aendern, "m_atom_aendern"}, {m_bindung, "m_bindung"}, {m_molek_rot, "m_molek_rot"},
+      {m_neuesatom, "m_neuesatom"}, {m_edit_off, "m_edit_off"}, {m_shake, "m_shake"},
+      {m_shake_off, "m_shake_off"}, {m_ueber, "m_ueber"}, {m_hilfe, "m_hilfe"}};
+  std::string tabelle;
+  for (int i = 0; i < menu.imax; i++)
+    tabelle += mainmenu[i].text + (mainmenu[i].fun ? " " + namen[mainmenu[i].fun] : "") + (i % 4 == 3 ? "\n" : "|");
+  EXPECT_EQ(tabelle,
+            "File|Edit|Optimize|Hilfe\n"
+            "Open File... m_open_file|Undo m_undo|Shake m_shake|Ueber m_ueber\n"
+            "Save File... m_save_file|Atom aendern... m_atom_aendern|Shake off  <ESC> m_shake_off|Hilfe  H m_hilfe\n"
+            "Exit m_quit|Bindung aendern... m_bindung||\n"
+            "|Molekuel rotieren... m_molek_rot||\n"
+            "|neues Atom... m_neuesatom||\n"
+            "|Editmodus off   <ESC> m_edit_off||\n");
   menu.setmenu(5, "a", "b", "c", "d", "e", m_merken, funkzeiger{}, m_merken, m_merken, m_merken);
-  EXPECT_TRUE(menu.imax == 24 && mainmenu[20].fun && !mainmenu[21].fun && mainmenu[23].fun);
-  EXPECT_STREQ(mainmenu[23].text, "d");
-  for (int zeile = 6; zeile < MENU_ZELLEN / 4; zeile++) menu.setmenu(1, "x", m_merken);
+  EXPECT_TRUE(menu.imax == 32 && mainmenu[28].fun && !mainmenu[29].fun && mainmenu[31].fun);
+  EXPECT_STREQ(mainmenu[31].text, "d");
+  for (int zeile = 8; zeile < MENU_ZELLEN / 4; zeile++) menu.setmenu(1, "x", m_merken);
   EXPECT_EQ(ausgabe_von([] { menu.setmenu(1, "y", m_merken); }), "maximale Menu-Anzahl ueberschritten\n");
   EXPECT_EQ(menu.imax, MENU_ZELLEN);
   menu.anzahl = menu.imax = 0;
