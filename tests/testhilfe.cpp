@@ -55,6 +55,37 @@ void erwarte_nah(Vektor3d v, double x, double y, double z) {
 
 void erwarte_nah(Vektor3d v, Vektor3d soll) { erwarte_nah(v, soll.x, soll.y, soll.z); }
 
+std::vector<Vektor3d> positionen() {
+  std::vector<Vektor3d> p;
+  for (int i = 0; i < anz_atome; i++) p.push_back(atomliste[i].p);
+  return p;
+}
+
+std::string bewegt(const std::vector<Vektor3d>& vorher) {
+  std::string s;
+  for (int i = 0; i < anz_atome; i++) s += abs(atomliste[i].p - vorher[i]) > 1e-9 ? std::to_string(i) : "";
+  return s;
+}
+
+double abstand(int a, int b) { return abs(atomliste[a].p - atomliste[b].p); }
+
+double winkel(int a, int b, int c) {
+  return vektorwinkel2(atomliste[a].p - atomliste[b].p, atomliste[c].p - atomliste[b].p) * 180 / M_PI;
+}
+
+std::string bindungen() {
+  std::string s;
+  for (const Bondlist* b = bondliste; b < bondliste + anz_bonds; b++)
+    s += std::to_string(b->n1) + "-" + std::to_string(b->n2) + ":" + std::to_string(int(b->strong)) + " ";
+  return s;
+}
+
+std::string atome() {
+  std::string s;
+  for (const Atomlist* a = atomliste; a < atomliste + anz_atome; a++) s += a->name + std::to_string(a->molekuelnr) + " ";
+  return s;
+}
+
 bool warten_bis(const std::function<bool()>& f) {
   auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(5);
   while (!f()) {

@@ -19,6 +19,15 @@ std::string geschrieben(const std::function<void(FILE*)>& schreiber);
 // Expects v to equal (x, y, z) up to rounding.
 void erwarte_nah(Vektor3d v, double x, double y, double z);
 void erwarte_nah(Vektor3d v, Vektor3d soll);
+// The positions of all atoms; the numbers, run together, of the atoms that moved since.
+std::vector<Vektor3d> positionen();
+std::string bewegt(const std::vector<Vektor3d>& vorher);
+// The distance of two atoms; the angle a-b-c in degrees.
+double abstand(int a, int b);
+double winkel(int a, int b, int c);
+// The bonds as "a-b:order ", the atoms as "name+molecule ".
+std::string bindungen();
+std::string atome();
 // Polls f every millisecond for up to 5 s; true once f holds (for what another thread does).
 bool warten_bis(const std::function<bool()>& f);
 

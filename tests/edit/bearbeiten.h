@@ -1,22 +1,14 @@
-// The structure the editing tests work on, and what they measure on it.
+// The structure the editing tests work on, and what they check on it.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "edit/undo.h"
 #include "io/xyz.h"
 #include "testhilfe.h"
-
-inline double laenge(Vektor3d d) { return std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z); }
-inline double abstand(int a, int b) { return laenge(atomliste[a].p - atomliste[b].p); }
-inline double winkel(int a, int b, int c) {
-  Vektor3d u = atomliste[a].p - atomliste[b].p, v = atomliste[c].p - atomliste[b].p;
-  return std::acos((u.x * v.x + u.y * v.y + u.z * v.z) / laenge(u) / laenge(v)) * 180 / M_PI;
-}
 
 // H4-C1-C2-C3 away from the origin, C1-C2 along x, C1-H4 along y: the angle 4-1-2 is 90 degrees
 // and the signed dihedral 4-1-2-3 is phi, the direction of C3 about x. H0 on C1, H5 on C2, H6 on
@@ -35,29 +27,13 @@ struct Bearbeiten : testing::Test {
     for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {2, 3}, {1, 4}, {2, 5}, {3, 6}}) molekuel[0].addbond(a, b, 1);
     molekuel[1].init(anz_molek++, 1, 0);
     molekuel[1].addatom("N", n);
-    merken();
-  }
-  void merken() {
-    start.clear();
-    for (int i = 0; i < anz_atome; i++) start.push_back(atomliste[i].p);
+    start = positionen();
   }
   void waehlen(std::vector<int> atome) {
     for (int a : atome) atomliste[a].select(a);
   }
-  // The atoms that moved since merken.
-  std::string bewegt() {
-    std::string s;
-    for (int i = 0; i < anz_atome; i++) s += laenge(atomliste[i].p - start[i]) > 1e-9 ? std::to_string(i) : "";
-    return s;
-  }
-  std::string bindungen() {
-    std::string s;
-    for (int i = 0; i < anz_bonds; i++)
-      s += std::to_string(bondliste[i].n1) + "-" + std::to_string(bondliste[i].n2) + ":" +
-           std::to_string(int(bondliste[i].strong)) + " ";
-    return s;
-  }
-  // Undo takes every atom back to where merken saw it.
+  std::string bewegt() { return ::bewegt(start); }
+  // Undo takes every atom back to where bauen put it.
   void rueckgaengig() {
     bedienen(m_undo, undo_anz ? std::vector<Antwort>{} : std::vector<Antwort>{{"Undo-Buffer empty\nnichts zu tun"}});
     EXPECT_EQ(bewegt(), "");
@@ -71,4 +47,3 @@ struct Bearbeiten : testing::Test {
     EXPECT_EQ(bindungen() + std::to_string(anz_atome), vorher);
   }
 };
-

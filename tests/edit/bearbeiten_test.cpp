@@ -14,14 +14,8 @@
 namespace {
 
 TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
-  struct Fall {
-    const char* name;
-    double phi;
-    std::vector<int> auswahl;
-    std::vector<Antwort> dialog;
-    double wert;  // the bond angle, or the signed dihedral, afterwards
-    const char* bewegt;
-  } faelle[] = {
+  // dihedral at the start, atoms selected, dialogs; the bond angle or the signed dihedral afterwards, atoms moved
+  const std::tuple<const char*, double, std::vector<int>, std::vector<Antwort>, double, const char*> faelle[] = {
       {"Winkel, Rest mit", 60, {4, 1, 2}, {{"Winkel 4-1-2 (H-C-C)=90.0", {"120"}}}, 120, "02356"},
       {"Winkel, nur Atom 3", 60, {4, 1, 2}, {{"", {"120", "n"}}}, 120, "2"},
       {"Winkel ab Atom 2", 60, {4, 1, 2}, {{"", {"120", "", "2"}}}, 120, "2356"},
@@ -36,20 +30,20 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
       {"ab Atom ausserhalb", 60, {4, 1, 2}, {{"", {"120", "", "8"}}, {"falsche Atom-Nummer (ab Atom)"}}, 90, ""},
       {"keine Zahl", 60, {4, 1, 2}, {{"", {"nan"}}, {"ungueltiger Winkel"}}, 90, ""},
   };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.name);
-    bauen(f.phi);
-    waehlen(f.auswahl);
+  for (const auto& [name, phi, auswahl, dialog, soll, wer] : faelle) {
+    SCOPED_TRACE(name);
+    bauen(phi);
+    waehlen(auswahl);
     auto gestalt = [] { return abstand(2, 3) + abstand(3, 6) + abstand(2, 5) + abstand(1, 4) + winkel(1, 2, 3); };
     double form = gestalt();
-    std::string ausgabe = bedienen(m_atom_aendern, f.dialog);
+    std::string ausgabe = bedienen(m_atom_aendern, dialog);
     Vektor3d c3 = atomliste[3].p - ursprung;
-    double wert = f.auswahl.size() == 3 ? winkel(4, 1, 2) : std::atan2(c3.z, c3.y) * 180 / M_PI;
-    EXPECT_NEAR(std::remainder(wert - f.wert, 360), 0, 1e-9);
-    EXPECT_EQ(bewegt(), f.bewegt);
-    EXPECT_NEAR(std::strlen(f.bewegt) > 1 ? gestalt() : form, form, 1e-9);  // the branch turned as one piece
-    EXPECT_EQ(nsel * 10 + undo_anz, f.auswahl.size() * 10 + (*f.bewegt != 0));
-    EXPECT_EQ(ausgabe, f.wert == 180 ? "Diederwinkel aendern von 60.000000 nach 180.000000\n" : ausgabe);
+    double wert = auswahl.size() == 3 ? winkel(4, 1, 2) : std::atan2(c3.z, c3.y) * 180 / M_PI;
+    EXPECT_NEAR(std::remainder(wert - soll, 360), 0, 1e-9);
+    EXPECT_EQ(bewegt(), wer);
+    EXPECT_NEAR(std::strlen(wer) > 1 ? gestalt() : form, form, 1e-9);  // the branch turned as one piece
+    EXPECT_EQ(nsel * 10 + undo_anz, auswahl.size() * 10 + (*wer != 0));
+    EXPECT_EQ(ausgabe, soll == 180 ? "Diederwinkel aendern von 60.000000 nach 180.000000\n" : ausgabe);
     rueckgaengig();
   }
   bauen(60, {-1, 0, 0});  // 180 degrees: no axis to turn about
@@ -60,12 +54,8 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
 
 TEST_F(Bearbeiten, AtomDialog) {
   const char* c1 = "C 50 50 50 0.772 0.5 -0.25 2";
-  struct Fall {
-    const char* name;
-    std::vector<int> auswahl;
-    std::vector<Antwort> dialog;
-    const char* atom1;  // name, colour, radius and position of atom 1 afterwards
-  } faelle[] = {
+  // atoms selected, dialogs; name, colour, radius and position of atom 1 afterwards
+  const std::tuple<const char*, std::vector<int>, std::vector<Antwort>, const char*> faelle[] = {
       {"nach Nummer", {}, {{"Atom-Nummer (0 - 7)", {"1"}}, {"Atom 1 (in Molekuel 0)=C", {"N", "1", "2", "-3"}}},
        "N 50 50 255 0.549 1 2 -3"},
       {"ausgewaehlt", {1}, {{"|Position x=    0.500000", {"Cl"}}}, "Cl 0 255 0 0.994 0.5 -0.25 2"},
@@ -75,16 +65,16 @@ TEST_F(Bearbeiten, AtomDialog) {
       {"Nummer zu gross", {}, {{"", {"8"}}, {"falsche Atom-Nummer"}}, c1},
       {"abgebrochen", {1}, {{"", {"O"}, 0}}, c1},
   };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.name);
+  for (const auto& [name, auswahl, dialog, atom1] : faelle) {
+    SCOPED_TRACE(name);
     bauen();
-    waehlen(f.auswahl);
-    bedienen(m_atom_aendern, f.dialog);
+    waehlen(auswahl);
+    bedienen(m_atom_aendern, dialog);
     const Atomlist& a = atomliste[1];
     char text[80];
     std::snprintf(text, sizeof text, "%s %d %d %d %g %g %g %g", a.name, a.r, a.g, a.b, a.ra, a.p.x, a.p.y, a.p.z);
-    EXPECT_EQ(text, std::string(f.atom1));
-    EXPECT_EQ(nsel * 10 + a.selectflag, f.dialog.back().knopf ? 0 : 11);  // cleared once confirmed
+    EXPECT_EQ(text, std::string(atom1));
+    EXPECT_EQ(nsel * 10 + a.selectflag, dialog.back().knopf ? 0 : 11);  // cleared once confirmed
     rueckgaengig();
     EXPECT_EQ(std::string(a.name) + std::to_string(a.ra), "C0.772000");
   }
@@ -92,14 +82,8 @@ TEST_F(Bearbeiten, AtomDialog) {
 
 TEST_F(Bearbeiten, BindungsDialog) {
   const char* alle = "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 ";
-  struct Fall {
-    const char* name;
-    std::vector<int> auswahl;
-    std::vector<Antwort> dialog;
-    double abstand12;
-    const char* bewegt;
-    const char* bindungen;
-  } faelle[] = {
+  // atoms selected, dialogs; afterwards the distance 1-2, the atoms moved, the bonds
+  const std::tuple<const char*, std::vector<int>, std::vector<Antwort>, double, const char*, const char*> faelle[] = {
       {"Ordnung", {1, 2}, {{"Abstand C1 - C2=1.000000|Bindung 1- bis 3-fach=1.0|Rest nachschieben?=ja", {"", "2"}}},
        1, "", "0-1:1 1-2:2 2-3:1 1-4:1 2-5:1 3-6:1 "},
       {"Abstand, Rest mit", {1, 2}, {{"", {"0.8"}}}, 0.8, "2356", alle},
@@ -116,17 +100,16 @@ TEST_F(Bearbeiten, BindungsDialog) {
       {"Atom zu gross", {}, {{"", {}, 0}, {"", {"2", "8"}}, {"falsche Atom-Nummer"}}, 1, "", alle},
       {"Abstand negativ", {1, 2}, {{"", {"-1"}}, {"ungueltiger Abstand"}}, 1, "", alle},
   };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.name);
+  for (const auto& [name, auswahl, dialog, abstand12, wer, danach] : faelle) {
+    SCOPED_TRACE(name);
     bauen();
-    waehlen(f.auswahl);
-    bedienen(m_bindung, f.dialog);
-    EXPECT_NEAR(abstand(1, 2), f.abstand12, 1e-9);
-    EXPECT_EQ(bewegt(), f.bewegt);
-    EXPECT_EQ(bindungen(), f.bindungen);
+    waehlen(auswahl);
+    bedienen(m_bindung, dialog);
+    EXPECT_NEAR(abstand(1, 2), abstand12, 1e-9);
+    EXPECT_EQ(bewegt() + " " + bindungen(), std::string(wer) + " " + danach);
     EXPECT_EQ(molekuel[0].nbonds, anz_bonds);
     rueckgaengig();  // takes back order and distance, not the direction, nor a new or deleted bond
-    EXPECT_EQ(bindungen(), std::strstr(f.bindungen, "1-2:") && !std::strstr(f.bindungen, "1-2:1") ? alle : f.bindungen);
+    EXPECT_EQ(bindungen(), std::strstr(danach, "1-2:") && !std::strstr(danach, "1-2:1") ? alle : danach);
     speichern_und_lesen();
   }
   bauen();  // a full bond table: no new bond, the distance changes all the same
@@ -153,25 +136,18 @@ TEST_F(Bearbeiten, AbstandAutomatisch) {
 }
 
 TEST_F(Bearbeiten, AtomLoeschen) {
-  struct Fall {
-    int atom;
-    const char* ausgabe;
-    const char* bindungen;  // afterwards: the last atom, 6, has taken the number of the deleted one
-  } faelle[] = {
-      {2, "", "0-1:1 1-4:1 3-2:1 "},
-      {6, "", "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 "},
-      {7, "Letztes Atom in Molekuel 1, nicht geloescht\n", nullptr},
-      {1, "nur in aktuellstem Molekuel bisher Atome loeschbar\n", nullptr},
-  };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.atom);
+  // the atom, what is printed, the bonds afterwards: the last atom, 6, has taken the number of the deleted one
+  for (auto [atom, ausgabe, danach] : {std::tuple{2, "", "0-1:1 1-4:1 3-2:1 "}, {6, "", "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 "},
+                                       {7, "Letztes Atom in Molekuel 1, nicht geloescht\n", ""},
+                                       {1, "nur in aktuellstem Molekuel bisher Atome loeschbar\n", ""}}) {
+    SCOPED_TRACE(atom);
     bauen();
-    if (f.bindungen) anz_molek = 1, anz_atome = 7;  // molecule 0 is the newest
+    if (*danach) anz_molek = 1, anz_atome = 7;  // molecule 0 is the newest
     std::string vorher = bindungen();
-    waehlen({f.atom});
-    EXPECT_EQ(ausgabe_von([&] { atom_loeschen(f.atom); }), f.ausgabe);
-    EXPECT_EQ(bindungen(), f.bindungen ? f.bindungen : vorher);
-    EXPECT_EQ(nsel + molekuel[0].natoms + anz_atome, f.bindungen ? 12 : 16);
+    waehlen({atom});
+    EXPECT_EQ(ausgabe_von([&] { atom_loeschen(atom); }), ausgabe);
+    EXPECT_EQ(bindungen(), *danach ? danach : vorher);
+    EXPECT_EQ(nsel + molekuel[0].natoms + anz_atome, *danach ? 12 : 16);
     speichern_und_lesen();
   }
 }
@@ -184,7 +160,7 @@ TEST_F(Bearbeiten, UndoFolgtDemLoeschen) {
   anz_molek = 1, m.maxatoms = 9, m.maxbonds = 8;
   m.addatom("e", e), m.addatom("Br", br), m.addbond(7, 8, 1), m.addbond(3, 8, 1);
   anz_atome = 9, anz_bonds = 8;
-  merken();
+  start = positionen();
   waehlen({2, 3, 8});
   bedienen(m_atom_aendern, {{"", {"100", "n"}}});  // turns Br alone
   auswahl_aufheben(), waehlen({3, 8});
@@ -201,7 +177,7 @@ TEST_F(Bearbeiten, UndoFolgtDemLoeschen) {
   for (int i = 0; i < 3; i++) bedienen(m_undo);
   EXPECT_EQ(atomliste[5].name + bindungen(), "Br" "0-1:1 1-2:1 2-3:1 1-4:1 3-6:1 3-5:1 ");
   EXPECT_EQ(bewegt(), "5");  // where H5 was, Br sits now, back at its start as well
-  EXPECT_NEAR(laenge(atomliste[5].p - br), 0, 1e-9);
+  EXPECT_NEAR(abs(atomliste[5].p - br), 0, 1e-9);
 }
 
 // Lone pairs go from older molecules too, and a molecule of nothing else goes with its lone pair;
@@ -214,8 +190,7 @@ TEST_F(Bearbeiten, ElektronenpaareUeberall) {
   bedienen(m_atom_aendern, {{"", {"P"}}});  // N4 becomes P; the undo record follows it to N2
   EXPECT_EQ(alle_freie_elektronen_loeschen(4), 2);
   bedienen(m_undo);
-  std::string tabelle;
-  for (int i = 0; i < anz_atome; i++) tabelle += atomliste[i].name + std::to_string(atomliste[i].molekuelnr) + " ";
+  std::string tabelle = atome();
   for (int m = 0; m < anz_molek; m++) tabelle += std::to_string(molekuel[m].ia) + "+" + std::to_string(molekuel[m].natoms) + " ";
   EXPECT_EQ(tabelle + bindungen(), "C0 H0 N1 H1 0+2 2+2 0-1:1 2-3:1 ");
   speichern_und_lesen();
@@ -245,24 +220,20 @@ TEST_F(Bearbeiten, MolekuelRotieren) {
 
 // Help (21 lines), about box, edit mode off and exit.
 TEST(Programm, Befehle) {
-  struct Fall {
-    void (*befehl)(long);
-    std::vector<Antwort> dialog;
-    const char *text, *ausgabe;
-    int flags;  // edit_modus, exitflag, stopflag afterwards
-  } faelle[] = {
+  // the command, its dialog; the requester's text, what is printed, edit_modus, exitflag, stopflag afterwards
+  const std::tuple<void (*)(long), std::vector<Antwort>, const char*, const char*, int> faelle[] = {
       {m_hilfe, {{"    Hilfe\n    ----\n\nMaus mit linker Taste"}}, hilfetext, "", 100},
       {m_ueber, {{""}}, "quil\nVersion 0.8", "", 100},
       {m_edit_off, {}, "", "Menu \"m_edit_off\" aufgerufen (id=1)\n", 0},
       {m_quit, {}, "", "", 11},
   };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.text);
+  for (const auto& [befehl, dialog, text, ausgabe, flags] : faelle) {
+    SCOPED_TRACE(text);
     edit_modus = 1, requester1.text[0] = requester1.jatext[0] = '\0';
-    EXPECT_EQ(bedienen(f.befehl, f.dialog), f.ausgabe);
+    EXPECT_EQ(bedienen(befehl, dialog), ausgabe);
     EXPECT_EQ(std::string(requester1.text) + "|" + requester1.jatext + "|" + requester1.neintext,
-              std::string(f.text) + (*f.text ? "|ok|" : "||"));
-    EXPECT_EQ(edit_modus * 100 + exitflag * 10 + menu.stopflag, f.flags + 100 * (f.befehl == m_quit));
+              std::string(text) + (*text ? "|ok|" : "||"));
+    EXPECT_EQ(edit_modus * 100 + exitflag * 10 + menu.stopflag, flags + 100 * (befehl == m_quit));
   }
   EXPECT_EQ(std::count(hilfetext, hilfetext + std::strlen(hilfetext), '\n'), 20);
 }

@@ -41,13 +41,9 @@ const std::string namensfrage = "Provisorischer filename-Requester:\n";
 // One molecule, or of two all as one, all in blocks, or one; the default series; refusals. The one
 // new file holds exactly what the writer writes for the choice; no other file changes.
 TEST_F(Datei, Speichern) {
-  struct Fall {
-    bool zwei;
-    const char* besetzt;  // a file made before
-    std::vector<Antwort> dialog;
-    const char *ausgabe, *datei;  // "-" first: no file name was asked
-    int wahl;                     // what the file holds: a molecule, -1 all as one, -2 all in blocks
-  } faelle[] = {
+  // both molecules or only the first, a file made before, the dialogs; what is printed ("-" first: no file name was
+  // asked), the new file, what it holds: a molecule, -1 all as one, -2 all in blocks
+  const std::tuple<bool, const char*, std::vector<Antwort>, const char*, const char*, int> faelle[] = {
       {false, "", {{"Speichere Molekuel in xyz-Datei=default.xyz"}}, "Alles als einziges Molekuel in \"default.xyz\" gespeichert.\n", "default.xyz", -1},
       {false, "default1.xyz", {{"=default1.xyz"}}, "Alles als einziges Molekuel in \"default2.xyz\" gespeichert.\n", "default2.xyz", -1},
       {false, "", {{"=default3.xyz", {}, 0}}, "", "", 0},
@@ -62,19 +58,19 @@ TEST_F(Datei, Speichern) {
       {false, "", {{"=e", {"a"}}, {"Datei \"a\" schon vorhanden.\nNichts gespeichert.\n"}}, "", "", 0},
       {false, "", {{"=a", {"default.xyz"}}}, "Alles als einziges Molekuel in \"default4.xyz\" gespeichert.\n", "default4.xyz", -1},
   };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.dialog[0].zeigt + f.besetzt);
+  for (const auto& [zwei, besetzt, dialog, ausgabe, datei, wahl] : faelle) {
+    SCOPED_TRACE(dialog[0].zeigt + besetzt);
     bauen();
-    if (!f.zwei) anz_molek = 1, anz_atome = 7;
-    if (*f.besetzt) std::ofstream(f.besetzt) << "1 0\nN 0 0 0\n";
+    if (!zwei) anz_molek = 1, anz_atome = 7;
+    if (*besetzt) std::ofstream(besetzt) << "1 0\nN 0 0 0\n";
     auto nachher = dateien(), vorher = nachher;
-    std::string soll = geschrieben([&](FILE* fp) {
-      f.wahl < 0 ? alles_xyzspeichern(fp, nullptr, f.wahl) : molekuel_xyzspeichern(f.wahl, fp, nullptr);
+    std::string soll = geschrieben([&, wahl = wahl](FILE* fp) {
+      wahl < 0 ? alles_xyzspeichern(fp, nullptr, wahl) : molekuel_xyzspeichern(wahl, fp, nullptr);
     });
-    EXPECT_EQ(bedienen(m_save_file, f.dialog), *f.ausgabe == '-' ? f.ausgabe + 1 : namensfrage + f.ausgabe);
+    EXPECT_EQ(bedienen(m_save_file, dialog), *ausgabe == '-' ? ausgabe + 1 : namensfrage + ausgabe);
     nachher = dateien();
     for (auto& [name, text] : vorher) EXPECT_EQ(nachher.extract(name).mapped(), text);
-    EXPECT_EQ(nachher, (*f.datei ? decltype(nachher){{f.datei, soll}} : decltype(nachher){}));
+    EXPECT_EQ(nachher, (*datei ? decltype(nachher){{datei, soll}} : decltype(nachher){}));
   }
 }
 

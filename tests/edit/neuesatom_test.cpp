@@ -9,27 +9,25 @@ namespace {
 TEST(NeuesAtom, FreiePosition) {
   double r = 1 / std::sqrt(3.0), rand = 1.5 * 0.772;
   Vektor3d t[] = {{r, r, r}, {r, -r, -r}, {-r, r, -r}, {-r, -r, r}}, x(1, 0, 0), p0, h;
-  struct Fall {
-    std::vector<Vektor3d> nachbarn;
-    std::vector<double> winkel;
-    bool gedraengt = false;
-  } faelle[] = {{{}, {}}, {{x}, {120}}, {{x}, {180}, true}, {{x, {0, 1, 0}}, {135, 135}}, {{x, -x}, {90, 90}},
-                {{t, t + 3}, {109.47, 109.47, 109.47}}, {{t, t + 4}, {90, 144.74, 35.26, 90}}};
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.nachbarn.size() * 10 + f.gedraengt);
+  // the bonded neighbours, the angles to them, whether H atoms crowd round the cone
+  const std::tuple<std::vector<Vektor3d>, std::vector<double>, bool> faelle[] = {
+      {{}, {}, false}, {{x}, {120}, false}, {{x}, {180}, true}, {{x, {0, 1, 0}}, {135, 135}, false},
+      {{x, -x}, {90, 90}, false}, {{t, t + 3}, {109.47, 109.47, 109.47}, false}, {{t, t + 4}, {90, 144.74, 35.26, 90}, false}};
+  for (const auto& [nachbarn, winkel_soll, gedraengt] : faelle) {
+    SCOPED_TRACE(nachbarn.size() * 10 + gedraengt);
     tabellen_leeren();
     Molekuel& m = molekuel[anz_molek++];
     m.init(0, 20, 4);
     m.addatom("C", p0);
-    for (Vektor3d n : f.nachbarn) m.addatom("C", n), m.addbond(0, m.natoms - 1, 1);
-    for (int k = 0; f.gedraengt && k < 12; k++)
+    for (Vektor3d n : nachbarn) m.addatom("C", n), m.addbond(0, m.natoms - 1, 1);
+    for (int k = 0; gedraengt && k < 12; k++)
       h = Vektor3d(-0.5, 0.866 * std::cos(k * M_PI / 6), 0.866 * std::sin(k * M_PI / 6)) * rand, m.addatom("H", h);
     m.rest_freigeben();
     Vektor3d& neu = atomliste[anz_atome].p;  // a slot beyond the atoms, to measure at
-    EXPECT_EQ(ausgabe_von([&] { neu = freieposition(0); }), f.gedraengt ? "pneu2 ist Variante mit weniger Konflikt\n" : "");
-    if (f.nachbarn.empty()) erwarte_nah(neu, rand, 0, 0);
-    EXPECT_NEAR(laenge(neu), rand, 1e-9);
-    for (std::size_t i = 0; i < f.winkel.size(); i++) EXPECT_NEAR(winkel(i + 1, 0, anz_atome), f.winkel[i], 0.01);
+    EXPECT_EQ(ausgabe_von([&] { neu = freieposition(0); }), gedraengt ? "pneu2 ist Variante mit weniger Konflikt\n" : "");
+    if (nachbarn.empty()) erwarte_nah(neu, rand, 0, 0);
+    EXPECT_NEAR(abs(neu), rand, 1e-9);
+    for (std::size_t i = 0; i < winkel_soll.size(); i++) EXPECT_NEAR(winkel(i + 1, 0, anz_atome), winkel_soll[i], 0.01);
   }
 }
 
@@ -37,47 +35,40 @@ TEST(NeuesAtom, FreiePosition) {
 // refused names, an anchor in an older molecule, full tables; the anchor followed past its lone pair.
 TEST_F(Bearbeiten, NeuesAtom) {
   enum Vorher { nichts, leer, atome_voll, bindungen_voll, epaar };
-  struct Fall {
-    Vorher vorher;
-    std::vector<int> auswahl;
-    std::vector<Antwort> dialog;
-    const char* ausgabe;
-    int anker;        // its number afterwards
-    const char* neu;  // name, distance, bonds after the first six; "" when none was added
-  } faelle[] = {
+  // the set-up, atoms selected, dialogs, what is printed; the anchor's number afterwards, the new atom's name,
+  // distance and the bonds after the first six ("" when none was added)
+  const std::tuple<Vorher, std::vector<int>, std::vector<Antwort>, const char*, int, const char*> faelle[] = {
       {leer, {}, {{"|Neues Atom=C|Bindung=0.0", {"C", "2"}}}, "", 0, "C 0.000 "},
       {nichts, {}, {{"|Bindung=0.0", {"O"}}}, "", 7, "O 2.900 "},
       {nichts, {7}, {{"|Bindung=1.0", {"Cl"}}}, "", 7, "Cl 1.740 7-8:1 "},
-      {nichts, {7}, {{"", {"cl"}}}, "ungueltiges Atom\n", 7, ""},
-      {nichts, {7}, {{"", {"CL"}}}, "ungueltiges Atom\n", 7, ""},
-      {nichts, {7}, {{"", {"Abc"}}}, "ungueltiges Atom\n", 7, ""},
-      {nichts, {7}, {{"", {" "}}}, "ungueltiges Atom\n", 7, ""},
+      {nichts, {7}, {{"", {"cl"}}}, "ungueltiges Atom\n", 7, ""}, {nichts, {7}, {{"", {"CL"}}}, "ungueltiges Atom\n", 7, ""},
+      {nichts, {7}, {{"", {"Abc"}}}, "ungueltiges Atom\n", 7, ""}, {nichts, {7}, {{"", {" "}}}, "ungueltiges Atom\n", 7, ""},
       {nichts, {7}, {{"", {"O"}, 0}}, "", 7, ""},
       {nichts, {1}, {}, "Molekuel 0 bisher nicht veraenderbar,nur Molekuel 1\n", 7, ""},
       {atome_voll, {7}, {}, "zu viele Atome\n", 7, ""},
       {bindungen_voll, {7}, {{"", {"O"}}}, "zu viele Bindungen\n", 7, "O 1.480 "},
       {epaar, {9}, {{"", {"H"}}}, "pneu2 ist Variante mit weniger Konflikt\n", 8, "H 1.040 7-8:1 8-9:1 "},
   };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.dialog.empty() ? f.ausgabe : f.dialog[0].felder.empty() ? "" : f.dialog[0].felder[0]);
+  for (const auto& [vorher, auswahl, dialog, ausgabe, anker, soll] : faelle) {
+    SCOPED_TRACE(dialog.empty() ? ausgabe : dialog[0].felder.empty() ? "" : dialog[0].felder[0]);
     bauen();
     Vektor3d e(5, 5, 6), o(5, 6, 5);
-    if (f.vorher == leer) tabellen_leeren();
-    if (f.vorher == epaar) {  // N7, e8, O9 in molecule 1: the e goes, and O, the last atom, becomes 8
+    if (vorher == leer) tabellen_leeren();
+    if (vorher == epaar) {  // N7, e8, O9 in molecule 1: the e goes, and O, the last atom, becomes 8
       molekuel[1].maxatoms = 3, molekuel[1].maxbonds = 2, anz_atome = 10, anz_bonds = 8;
       molekuel[1].addatom("e", e), molekuel[1].addatom("O", o), molekuel[1].addbond(7, 9, 1), molekuel[1].addbond(8, 9, 1);
     }
-    waehlen(f.auswahl);
-    int atome = f.vorher == atome_voll ? anz_atome = MAX_ATOME : anz_atome - (f.vorher == epaar);
-    if (f.vorher == bindungen_voll) anz_bonds = MAX_BONDS;
-    EXPECT_EQ(bedienen(m_neuesatom, f.dialog), f.ausgabe);
-    if (f.vorher == bindungen_voll) anz_bonds = 6;
+    waehlen(auswahl);
+    int atome = vorher == atome_voll ? anz_atome = MAX_ATOME : anz_atome - (vorher == epaar);
+    if (vorher == bindungen_voll) anz_bonds = MAX_BONDS;
+    EXPECT_EQ(bedienen(m_neuesatom, dialog), ausgabe);
+    if (vorher == bindungen_voll) anz_bonds = 6;
     int n = anz_atome - 1;
     char neu[80] = "";
     if (anz_atome > atome)
-      std::snprintf(neu, sizeof neu, "%s %.3f %s", atomliste[n].name, abstand(n, f.anker), bindungen().c_str() + (n ? 36 : 0));
-    EXPECT_EQ(neu, std::string(f.neu));
-    if (*neu && f.vorher == nichts) {
+      std::snprintf(neu, sizeof neu, "%s %.3f %s", atomliste[n].name, abstand(n, anker), bindungen().c_str() + (n ? 36 : 0));
+    EXPECT_EQ(neu, std::string(soll));
+    if (*neu && vorher == nichts) {
       EXPECT_NEAR(atomliste[n].p.x - atomliste[7].p.x, abstand(n, 7), 1e-9);
     }
   }

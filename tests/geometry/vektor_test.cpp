@@ -1,8 +1,14 @@
-// Vectors: arithmetic, angles with and without clamping, rotation sense, integer pairs.
+// Vectors and quaternions: arithmetic, angles with and without clamping, rotation sense, integer pairs.
 #include <gtest/gtest.h>
 
-#include "geometry/vektor.h"
+#include "geometry/quaternion.h"
 #include "testhilfe.h"
+
+// (1, 2, 3) turned in a plane by the sine 0.6 and cosine 0.8: drehenPQ turns the P axis towards Q.
+static Vektor3d eben(void (Vektor3d::*drehen)(double, double)) {
+  Vektor3d v(1, 2, 3);
+  return (v.*drehen)(0.6, 0.8), v;
+}
 
 TEST(Vektor3d, Rechnen) {
   Vektor3d a(1, 2, 3), b(4, -5, 6);
@@ -12,6 +18,9 @@ TEST(Vektor3d, Rechnen) {
         {"a * b", a * b, {4, -10, 18}}, {"b / a", b / a, {4, -2.5, 2}}, {"2 ^ a", pow(2.0, a), {2, 4, 8}},
         {"a x b", vektorkreuzprodukt(a, b), {27, 6, -13}}, {"sqrt", sqrt(Vektor3d(4, 9, 16)), {2, 3, 4}},
         {"a ^ b", pow(Vektor3d(4, 9, 2), Vektor3d(0.5, 0.5, 3)), {2, 3, 8}},
+        {"xy", eben(&Vektor3d::drehenxy), {-0.4, 2.2, 3}}, {"yx", eben(&Vektor3d::drehenyx), {2, 1, 3}},
+        {"xz", eben(&Vektor3d::drehenxz), {-1, 2, 3}}, {"zx", eben(&Vektor3d::drehenzx), {2.6, 2, 1.8}},
+        {"yz", eben(&Vektor3d::drehenyz), {1, -0.2, 3.6}}, {"zy", eben(&Vektor3d::drehenzy), {1, 3.4, 1.2}},
         // compound assignments and einheitsvektor change the vector and return it
         {"+=", a += b, {5, -3, 9}}, {"-=", a -= Vektor3d(1, 5, 1), {4, -8, 8}}, {"*=", a *= 0.25, {1, -2, 2}},
         {"einheitsvektor", a.einheitsvektor() * 3, {1, -2, 2}}, {"danach", a * 3, {1, -2, 2}}}) {
@@ -41,17 +50,7 @@ TEST(Vektor3d, ZahlenUndWinkel) {
   }
 }
 
-// drehenPQ turns the P axis towards Q.
-TEST(Vektor3d, Ebenendrehung) {
-  for (auto [drehen, soll] : {std::pair(&Vektor3d::drehenxy, Vektor3d(-0.4, 2.2, 3)), {&Vektor3d::drehenyx, {2, 1, 3}},
-                              {&Vektor3d::drehenxz, {-1, 2, 3}}, {&Vektor3d::drehenzx, {2.6, 2, 1.8}},
-                              {&Vektor3d::drehenyz, {1, -0.2, 3.6}}, {&Vektor3d::drehenzy, {1, 3.4, 1.2}}}) {
-    Vektor3d v(1, 2, 3);
-    (v.*drehen)(0.6, 0.8);
-    erwarte_nah(v, soll);
-  }
-}
-
+// Plane vectors; integer pairs divide towards 0.
 TEST(Ebenenvektor, RechnenUndDrehen) {
   vektor a(3, 4), b(0, 2), c(0, 0), d(0, 0);
   vektorsplit(a, 0.3, 0.5, &c, &d);  // into c turned by +gamma and d turned by -beta
@@ -65,12 +64,37 @@ TEST(Ebenenvektor, RechnenUndDrehen) {
                            {vektorwinkelv(vektor(1, 0), vektor(0, 1)), M_PI / 2}, {atan2(c) - atan2(a), 0.3},
                            {atan2(a) - atan2(d), 0.5}, {abs(c + d - a), 0.0}})
     EXPECT_NEAR(ist, soll, 1e-9);
-}
-
-// Integer division rounds towards 0.
-TEST(Intvektor, TeiltZurNullHin) {
   Intvektor p(-7, 7);
   p /= 2;
   Intvektor n = -(p -= Intvektor(1, 2));
   EXPECT_EQ(std::vector<int>({p.x, p.y, n.x, n.y}), std::vector<int>({-4, 1, 4, -1}));
+}
+
+// v turned by w about achse, by Rodrigues' formula.
+static Vektor3d gedreht(Vektor3d v, Vektor3d achse, double w) {
+  Vektor3d k = achse / abs(achse);
+  return v * std::cos(w) + vektorkreuzprodukt(k, v) * std::sin(w) + k * Vektor3dprodukt(k, v) * (1 - std::cos(w));
+}
+
+// Right-handed about the axis; the product turns by its right factor first, then by its left one; sum and norm.
+TEST(Quaternion, DrehenProduktSummeUndNorm) {
+  const Vektor3d v(4, -5, 6), achse(1, 2, 3);
+  Quaternion p, q;
+  q.drehung_definieren(Vektor3d(0, 0, 5), M_PI / 2);
+  erwarte_nah(q.vektordrehen(Vektor3d(1, 0, 0)), 0, 1, 0);
+  // about any axis; the three-argument form defines the rotation it applies and keeps it
+  erwarte_nah(q.vektordrehen(v, achse, 1.0), gedreht(v, achse, 1.0));
+  erwarte_nah(q.vektordrehen(Vektor3d(0, 0, 1)), gedreht(Vektor3d(0, 0, 1), achse, 1.0));
+  // angle 0 or 2 pi, or an axis of length 0: the identity, no NaN
+  for (auto [a, w] : {std::pair(achse, 0.0), {achse, 2 * M_PI}, {Vektor3d(), 1.0}}) {
+    q.drehung_definieren(a, w);
+    erwarte_nah(q.vektordrehen(v), v);
+  }
+  p.drehung_definieren(achse, 0.3);
+  q.drehung_definieren(Vektor3d(-2, 1, 1), 0.4);
+  erwarte_nah((p * q).vektordrehen(v), gedreht(gedreht(v, Vektor3d(-2, 1, 1), 0.4), achse, 0.3));
+  Quaternion s = Quaternion(1, 2, 3, 4) + Quaternion(10, 20, 30, 40), n(2, 4, 4, 8);
+  n.normieren();
+  EXPECT_EQ(std::vector<double>({s.a, s.b, s.c, s.d, n.a, n.b, n.c, n.d}),
+            std::vector<double>({11, 22, 33, 44, 0.2, 0.4, 0.4, 0.8}));
 }

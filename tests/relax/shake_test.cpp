@@ -18,24 +18,18 @@ void lesen(const char* text) {
   aus_text(text, xyzeinlesen);
 }
 
-std::string namen() {
-  std::string s;
-  for (int i = 0; i < anz_atome; i++) s += atomliste[i].name + std::to_string(atomliste[i].molekuelnr) + " ";
-  return s;
-}
-
 // Water in the older of two molecules: the O gets two lone pairs at its radius on the first step,
 // at the end of its molecule's run, and none later; removing them gives the structure back.
 TEST(Shake, Elektronenpaare) {
   lesen("molekuele=2\n3 2\n O 0 0 0\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n2 1\n N 0 0 0\n H 1 0 0\n0 1\n");
   for (int schritt = 0; schritt < 2; schritt++) {
     EXPECT_EQ(ausgabe_von([] { shake_atom(0); }), schritt ? "" : "pneu2 ist Variante mit weniger Konflikt\n");
-    EXPECT_EQ(namen() + std::to_string(atomliste[0].nep * 10 + molekuel[1].ia), "O0 H0 H0 e0 e0 N1 H1 25");
-    for (int e : {3, 4}) EXPECT_NEAR(abs(atomliste[e].p - atomliste[0].p), 0.604, 1e-12);
+    EXPECT_EQ(atome() + std::to_string(atomliste[0].nep * 10 + molekuel[1].ia), "O0 H0 H0 e0 e0 N1 H1 25");
+    for (int e : {3, 4}) EXPECT_NEAR(abstand(e, 0), 0.604, 1e-12);
   }
   EXPECT_EQ(bondliste[2].n1 * 10 + bondliste[2].n2, 56);  // the N-H bond followed its atoms
   alle_freie_elektronen_loeschen();
-  EXPECT_EQ(namen() + std::to_string(anz_bonds * 10 + molekuel[1].ia), "O0 H0 H0 N1 H1 33");
+  EXPECT_EQ(atome() + std::to_string(anz_bonds * 10 + molekuel[1].ia), "O0 H0 H0 N1 H1 33");
   anz_atome = MAX_ATOME - 1, molekuel[1].natoms = anz_atome - 3;  // room for one lone pair only
   shake_atom(0);
   EXPECT_EQ(std::string(atomliste[3].name) + atomliste[4].name + std::to_string(anz_atome), "eN1000");
@@ -46,28 +40,22 @@ TEST(Shake, Elektronenpaare) {
 TEST(Shake, Drehpunkte) {
   const char* baum = "7 7\n C 0 0 0\n C 1.3 0 0\n H -0.4 1 0\n C -0.5 -0.7 0.7\n C -0.4 -1.5 1.8\n C -1.5 -1.5 1\n"
                      " H 0 -0.3 1.7\n0 1 2\n0 2\n0 3\n3 4\n4 5\n5 3\n3 6\n";
-  struct Fall {
-    const char* text;
-    int atom, turns;
-    const char *bewegt, *ausgabe;
-  } faelle[] = {
-      {baum, 0, 2, "23456", ""}, {baum, 1, 0, "", ""}, {baum, 2, 0, "", ""}, {baum, 3, 0, "", ""}, {baum, 6, 0, "", ""},
-      {"4 3\n C 0 0 0\n C 1 0 0\n C 2 0 0\n C 0 1 0\n0 1 2\n0 2\n0 3\n", 0, 2, "23", "Fehler: division durch 0\n"},
-  };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.atom);
-    lesen(f.text);
+  // the structure, the pivot; the turns, the atoms moved, what is printed
+  for (auto [text, atom, turns, wer, ausgabe] :
+       {std::tuple{baum, 0, 2, "23456", ""}, {baum, 1, 0, "", ""}, {baum, 2, 0, "", ""}, {baum, 3, 0, "", ""},
+        {baum, 6, 0, "", ""},
+        {"4 3\n C 0 0 0\n C 1 0 0\n C 2 0 0\n C 0 1 0\n0 1 2\n0 2\n0 3\n", 0, 2, "23", "Fehler: division durch 0\n"}}) {
+    SCOPED_TRACE(atom);
+    lesen(text);
     ringe_markieren();
-    std::vector<Vektor3d> vorher;
-    std::string ringe, bewegt;
-    for (int i = 0; i < anz_atome; i++) vorher.push_back(atomliste[i].p), ringe += isring(i) ? std::to_string(i) : "";
-    int turns = 0;
-    EXPECT_EQ(ausgabe_von([&] { turns = shake_atom(f.atom); }).substr(0, 25), f.ausgabe);
-    for (int i = 0; i < anz_atome; i++) {
-      EXPECT_TRUE(std::isfinite(abs(atomliste[i].p)));
-      bewegt += abs(atomliste[i].p - vorher[i]) > 1e-12 ? std::to_string(i) : "";
-    }
-    EXPECT_EQ(std::to_string(turns) + " " + bewegt + " " + ringe, std::to_string(f.turns) + " " + f.bewegt + (f.text == baum ? " 345" : " "));
+    std::vector<Vektor3d> vorher = positionen();
+    std::string ringe;
+    for (int i = 0; i < anz_atome; i++) ringe += isring(i) ? std::to_string(i) : "";
+    int gedreht = 0;
+    EXPECT_EQ(ausgabe_von([&, atom = atom] { gedreht = shake_atom(atom); }).substr(0, 25), ausgabe);
+    for (int i = 0; i < anz_atome; i++) EXPECT_TRUE(std::isfinite(abs(atomliste[i].p)));
+    EXPECT_EQ(std::to_string(gedreht) + " " + bewegt(vorher) + " " + ringe,
+              std::to_string(turns) + " " + wer + (text == baum ? " 345" : " "));
   }
   for (auto [name, h] : {std::pair{"H", true}, {"D", true}, {"He", false}, {"e", false}}) {
     std::strcpy(atomliste[0].name, name);

@@ -54,9 +54,7 @@ static std::string nach(const std::function<void()>& ereignisse) {
   return s;
 }
 
-using Faelle = std::vector<std::tuple<const char*, std::function<void()>, std::string>>;
-
-static void pruefen(const Faelle& faelle) {
+static void pruefen(const std::vector<std::tuple<const char*, std::function<void()>, std::string>>& faelle) {
   for (auto& [name, ereignisse, soll] : faelle) EXPECT_EQ(nach(ereignisse), soll) << name;
 }
 
@@ -65,16 +63,11 @@ static void tasten(const char* s) {
 }
 
 // Press the left button at (100, 200) and release it (dx, dy) away.
-static void klicken(int dx, int dy) {
-  mausknopf(0, 0, 100, 200);
-  mausknopf(0, 1, 100 + dx, 200 + dy);
-}
+static void klicken(int dx, int dy) { mausknopf(0, 0, 100, 200), mausknopf(0, 1, 100 + dx, 200 + dy); }
 
-static void ziehen(int knopf, int x0, int y0, int x1, int y1) {
-  mausknopf(knopf, 0, x0, y0);
-  mausmotion(x1, y1);
-}
+static void ziehen(int knopf, int x0, int y0, int x1, int y1) { mausknopf(knopf, 0, x0, y0), mausmotion(x1, y1); }
 
+// Keys, and a requester or the menu bar before them.
 TEST(Eingabe, Tasten) {
   pruefen({
       {"Kugeln kleiner", [] { tasten("kkK"); }, "kugeln 0.25 neu 3"},
@@ -111,6 +104,13 @@ TEST(Eingabe, Tasten) {
       {"Umschalt und Pos1", [] { edit_modus = 1, eye = Vektor3d(3, 0, 3), spezial(112, 0, 0), spezial(106, 0, 0); },
        "edit 257 neu 2"},
       {"Umschalt los", [] { edit_modus = 1, spezial(112, 0, 0), spezial(113, 0, 0); }, "edit 1 neu 2"},
+      {"Requester", [] {
+         requester1.aktiv = true, requester1.typ = 1;
+         tasten("k"), spezial(100, 0, 0), mausknopf(3, 0, 0, 0), mausmotion2(10, 10);
+       }, "neu 4"},
+      {"ohne Requester", [] { mausmotion2(10, 10); }, ""},
+      {"Menuleiste", [] { menu.anzahl = 0, mausknopf(0, 0, 5, 10), tasten("k"); }, "menu 1 neu 2"},
+      {"unter der Leiste", [] { mausknopf(0, 0, 5, 30); }, "knopf 0 neu 1"},
   });
 }
 
@@ -144,21 +144,17 @@ TEST(Eingabe, Maus) {
   });
 }
 
-TEST(Eingabe, RequesterUndMenuleisteKommenZuerst) {
-  pruefen({
-      {"Requester", [] {
-         requester1.aktiv = true, requester1.typ = 1;
-         tasten("k"), spezial(100, 0, 0), mausknopf(3, 0, 0, 0), mausmotion2(10, 10);
-       }, "neu 4"},
-      {"ohne Requester", [] { mausmotion2(10, 10); }, ""},
-      {"Menuleiste", [] { menu.anzahl = 0, mausknopf(0, 0, 5, 10), tasten("k"); }, "menu 1 neu 2"},
-      {"unter der Leiste", [] { mausknopf(0, 0, 5, 30); }, "knopf 0 neu 1"},
-  });
-}
-
 // The camera turns about cent (the directions are in Eingabe.Tasten); the wheel moves it by 0.5,
-// not closer once nearer than 1, not farther once 100 away.
+// not closer once nearer than 1, not farther once 100 away. In edit mode the active molecule turns the
+// opposite way about the centre, so that on the screen it moves as the camera turn would have moved it;
+// the camera stays, but the wheel moves it.
 TEST(Kamera, DrehenUndRad) {
+  auto drehen = [](int achse) {
+    return [achse] {
+      edit_modus = 1, cent = Vektor3d(1, 2, 3), eye = Vektor3d(1, 2, 13), atomliste[0].p = Vektor3d(2, 3, 3);
+      kamera_drehen(achse, 90);
+    };
+  };
   pruefen({
       {"um die Mitte", [] { cent = Vektor3d(1, 2, 3), eye = Vektor3d(1, 2, 13), kamera_drehen(1, 90); },
        "eye 11 2 3 cent 1 2 3"},
@@ -167,28 +163,14 @@ TEST(Kamera, DrehenUndRad) {
       {"Rad weg", [] { eye = Vektor3d(0, 0, 99.9), kamera_zoomen(4), kamera_zoomen(4); }, "eye 0 0 100.4"},
       {"Rad um die Mitte", [] { cent = Vektor3d(1, 1, 1), eye = Vektor3d(1, 1, 11), kamera_zoomen(3); },
        "eye 1 1 10.5 cent 1 1 1"},
-  });
-}
-
-// In edit mode the active molecule turns the opposite way about the centre, so that on the
-// screen it moves as the camera turn would have moved it; the camera stays, but the wheel moves it.
-TEST(Kamera, ImEditmodusDrehtSichDasMolekuel) {
-  auto drehen = [](int achse) {
-    return [achse] {
-      edit_modus = 1, cent = Vektor3d(1, 2, 3), eye = Vektor3d(1, 2, 13), atomliste[0].p = Vektor3d(2, 3, 3);
-      kamera_drehen(achse, 90);
-    };
-  };
-  pruefen({
-      {"kippen", drehen(0), "eye 1 2 13 cent 1 2 3 atom 2 2 2 edit 1"},
-      {"um up", drehen(1), "eye 1 2 13 cent 1 2 3 atom 1 3 4 edit 1"},
-      {"rollen", drehen(2), "eye 1 2 13 cent 1 2 3 atom 2 1 3 edit 1"},
+      {"Editmodus kippen", drehen(0), "eye 1 2 13 cent 1 2 3 atom 2 2 2 edit 1"},
+      {"Editmodus um up", drehen(1), "eye 1 2 13 cent 1 2 3 atom 1 3 4 edit 1"},
+      {"Editmodus rollen", drehen(2), "eye 1 2 13 cent 1 2 3 atom 2 1 3 edit 1"},
       {"anderes Molekuel", [] { edit_modus = aktives_molekuel = 1, kamera_drehen(1, 90), aktives_molekuel = 0; },
        "edit 1"},
-      {"Rad", [] { edit_modus = 1, kamera_zoomen(3); }, "eye 0 0 9.5 edit 1"},
-      {"schieben", [] { edit_modus = 1, szene_schieben(Vektor3d(0, 1, 0)); }, "atom 1 0 0 edit 1"},
+      {"Editmodus Rad", [] { edit_modus = 1, kamera_zoomen(3); }, "eye 0 0 9.5 edit 1"},
+      {"Editmodus schieben", [] { edit_modus = 1, szene_schieben(Vektor3d(0, 1, 0)); }, "atom 1 0 0 edit 1"},
       {"mit Umschalt", [] { edit_modus = 257, szene_schieben(Vektor3d(0, 1, 0)); },
        "eye 0 1 10 cent 0 1 0 edit 257"},
   });
 }
-
