@@ -104,26 +104,31 @@ std::string gezeigt() {
   return s;
 }
 
-template <typename T>
-void klicken(const T& k) {
-  requester1.mausknopf(0, 0, (k.x1 + k.x2) / 2, bildhoehe - (k.y1 + k.y2) / 2);
-}
-
 void antworten(const Antwort& a) {
   EXPECT_NE(gezeigt().find(a.zeigt), std::string::npos) << gezeigt();
-  for (size_t i = 0; i < a.felder.size(); i++) {
+  for (int i = 0; i < int(a.felder.size()); i++) {
     if (a.felder[i].empty()) continue;
-    klicken(requester1.gadget[i]);
-    for (int k = 0; k < REQ_FELDTEXT; k++) requester1.spezial(102, 0, 0), requester1.key(8, 0, 0);
-    for (char c : a.felder[i]) requester1.key(c, 0, 0);
+    eingeben({FELD - i});
+    for (int k = 0; k < REQ_FELDTEXT; k++) eingeben({RECHTS, 8});
+    for (unsigned char c : a.felder[i]) eingeben({c});
   }
-  if (a.knopf < 0)
-    requester1.key(27, 0, 0);
-  else
-    klicken(a.knopf ? requester1.knopf1 : requester1.knopf2);
+  eingeben({a.knopf < 0 ? 27 : a.knopf ? KNOPF1 : KNOPF2});
 }
 
 }  // namespace
+
+void eingeben(const std::vector<int>& folge) {
+  const Requester& r = requester1;
+  // A left press in the middle of k, in drawing coordinates (y upward) as GLUT delivers it.
+  auto klicken = [](const auto& k) { requester1.mausknopf(0, 0, (k.x1 + k.x2) / 2, bildhoehe - (k.y1 + k.y2) / 2); };
+  for (int c : folge) {
+    if (c >= 0) requester1.key(static_cast<unsigned char>(c), 0, 0);
+    else if (c <= LINKS) requester1.spezial(-c, 0, 0);
+    else if (c <= FELD) klicken(r.gadget[FELD - c]);
+    else if (c == NEBEN) klicken(Rechteck{r.x1, r.y2 - 4, r.x1 + 4, r.y2});
+    else klicken(c == KNOPF1 ? r.knopf1 : c == KNOPF2 ? r.knopf2 : r.knopf3);
+  }
+}
 
 std::string bedienen(void (*f)(long), const std::vector<Antwort>& dialoge) {
   return ausgabe_von([&] {

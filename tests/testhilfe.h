@@ -31,6 +31,11 @@ std::string atome();
 // Polls f every millisecond for up to 5 s; true once f holds (for what another thread does).
 bool warten_bis(const std::function<bool()>& f);
 
+// Keys to the requester, and as negative codes: clicks on a button, beside everything, on field i (FELD - i);
+// special keys.
+constexpr int KNOPF1 = -1, KNOPF2 = -2, KNOPF3 = -3, NEBEN = -4, FELD = -10, LINKS = -100, RECHTS = -102, ENTF = -111;
+void eingeben(const std::vector<int>& folge);
+
 // A dialog as the user answers it: a text it must show (its text, then "|label=field" for each
 // input field), the field texts to type ("" leaves a field as shown), and the button: 1 the
 // first, 0 the second, -1 Escape.

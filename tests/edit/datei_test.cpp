@@ -29,10 +29,10 @@ struct Datei : Bearbeiten {
 // The files of a directory, with their texts.
 std::map<std::string, std::string> dateien(const std::string& verzeichnis = ".") {
   std::map<std::string, std::string> d;
-  for (auto& e : fs::directory_iterator(verzeichnis)) d[e.path().filename()] = geschrieben([&](FILE* fp) {
-      std::ifstream datei(e.path());
-      std::fputs(std::string(std::istreambuf_iterator<char>(datei), {}).c_str(), fp);
-    });
+  for (auto& e : fs::directory_iterator(verzeichnis)) {
+    std::ifstream datei(e.path());
+    d[e.path().filename()] = std::string(std::istreambuf_iterator<char>(datei), {});
+  }
   return d;
 }
 
