@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "model/tabellen.h"
@@ -39,9 +41,10 @@ void eckenfelder_an() {
   glEnableClientState(GL_VERTEX_ARRAY);
 }
 
-void ecken_zeigen(const Ecke* ecken) {
-  glNormalPointer(GL_FLOAT, sizeof(Ecke), ecken->normale);
-  glVertexPointer(3, GL_FLOAT, sizeof(Ecke), ecken->ort);
+// The vertex arrays from basis on: an address in memory, or an offset into the bound buffer.
+void ecken_zeigen(std::uintptr_t basis) {
+  glNormalPointer(GL_FLOAT, sizeof(Ecke), reinterpret_cast<const void*>(basis + offsetof(Ecke, normale)));
+  glVertexPointer(3, GL_FLOAT, sizeof(Ecke), reinterpret_cast<const void*>(basis + offsetof(Ecke, ort)));
 }
 
 // The sphere as GLUT builds it: the top pole, 17 rings of 36 corners from the top down (corner
@@ -144,7 +147,7 @@ void kugel_setzen(bool solide, double radius, double x, double y, double z) {
     rueckseiten_weglassen(vorne_allein);
     eckenfelder_an();
     glBindBuffer(GL_ARRAY_BUFFER, form.ecken);
-    ecken_zeigen(nullptr);
+    ecken_zeigen(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     kugelstreifen_zeichnen(r, kamerapunkt() - Vektor3d(x, y, z), vorne_allein);
   } else {
@@ -190,7 +193,7 @@ void zylinder_zeichnen(double r, double l, Stapelbereich s, int schritt, Scheibe
       GLushort u = static_cast<GLushort>(ring * spalten + n), o = static_cast<GLushort>(u + spalten);
       dreiecke.insert(dreiecke.end(), {GLushort(u + 1), u, GLushort(o + 1), u, o, GLushort(o + 1)});
     }
-  ecken_zeigen(ecken.data());
+  ecken_zeigen(reinterpret_cast<std::uintptr_t>(ecken.data()));
   glDrawRangeElements(GL_TRIANGLES, 0, static_cast<GLuint>(ecken.size() - 1), static_cast<GLsizei>(dreiecke.size()),
                       GL_UNSIGNED_SHORT, dreiecke.data());
 }
