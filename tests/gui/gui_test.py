@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
 # GUI tests of quil under Xvfb with real X input: window, menu, about box, scene colours, picking, keys,
 # camera, an editing run saved and read back, concurrency, a monkey. QUIL=PROGRAMM [QUIL_VORLADEN=BIB]
-import math, os, random, re, time, unittest
+import math, os, pathlib, random, re, time, unittest
 
 from szene import Ansicht, V, molekuele
-from treiber import HELLBLAU, HINTERGRUND, MENUGRAU, REQUESTERGRAU, Quil, farbe_passt
+from treiber import HELLBLAU, HINTERGRUND, MENU, MENUGRAU, REQUESTERGRAU, Quil, farbe_passt
 
-with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "Alanin.xyz")) as datei:
-    ALANIN = {"Alanin.xyz": datei.read()}
+TESTS = pathlib.Path(__file__).resolve().parents[1]
+ALANIN = {"Alanin.xyz": (TESTS.parent / "Alanin.xyz").read_text()}
 WASSER = {"wasser.xyz": "3 2\n O 0 0 0\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n"}
-QUIL, VORLADEN = os.path.abspath(os.environ["QUIL"]), os.environ.get("QUIL_VORLADEN")
+QUIL = os.path.abspath(os.environ["QUIL"])
 
 
 def dunkel(bild, links, oben, rechts, unten, grenze=60):
@@ -24,7 +24,7 @@ class QuilTest(unittest.TestCase):
     TEXT = ALANIN["Alanin.xyz"]  # what quil shows at the start
 
     def starten(self, *argumente, inhalte=ALANIN, **wie):
-        self.q = Quil(self.enterContext, QUIL, argumente, inhalte=inhalte, vorladen=VORLADEN, **wie)
+        self.q = Quil(self.enterContext, QUIL, argumente, inhalte=inhalte, **wie)
         return self.q, self.ansicht()
 
     def ansicht(self, **kamera):
@@ -74,12 +74,11 @@ class FensterTest(QuilTest):
         self.assertTrue(10 * b <= max(ys) - min(ys) + 1 <= 16 * b, (min(ys), max(ys)))
         self.assertEqual({ansicht.atome[i][0] for i in ansicht.sichtbare()}, {"C", "H", "N", "O"})
         self.pruefe_atome(leer, ansicht, Ansicht(self.TEXT, q.breite // 2, q.hoehe // 2))
-        for schliessen in [lambda: q.taste("Return"), lambda: q.klick(*knopf)]:
-            q.menu("Ueber")  # its requester opens on the menu's thread: wait for its grey
-            offen = q.ruhig(lambda bild: farbe_passt(bild.pixel(*box), REQUESTERGRAU), "die Box")
-            self.assertTrue(dunkel(offen, 50 + 4 * b, 50 + 2 * b, 50 + 60 * b, 50 + 20 * b), "kein Text \"quil\"")
-            schliessen()
-            q.ruhig(lambda bild: bild == leer, "das Bild ohne Box")
+        q.menu("Ueber")  # its requester opens on the menu's thread: wait for its grey
+        offen = q.ruhig(lambda bild: farbe_passt(bild.pixel(*box), REQUESTERGRAU), "die Box")
+        self.assertTrue(dunkel(offen, 50 + 4 * b, 50 + 2 * b, 50 + 60 * b, 50 + 20 * b), "kein Text \"quil\"")
+        q.klick(*knopf)
+        q.ruhig(lambda bild: bild == leer, "das Bild ohne Box")
         q.bewegen(12, 340, "key", "q", "Q", "1", "Tab", "F5", "Insert")
         leiste, spalte, markiert = q.ende()
         self.assertEqual(q.ausgabe(), "key(c='Q',x=12,y=340)\n" * 2 + "key(c='1',x=12,y=340)\n"
@@ -103,6 +102,9 @@ class TastenTest(QuilTest):
     def test_auswahl_schalter_kamera(self):
         (q, a), cu, c = self.starten("kupfer.xyz", inhalte={"kupfer.xyz": self.TEXT}), 13, 1  # copper, a carbon
         vorher = q.bild()
+        (mx, my), r = a.punkt(0), int(0.7 * a.bildradius(0))  # the nitrogen's disk, 0.7 of its radius: blue share
+        scheibe = [(mx + x, my + y) for x in range(-r, r + 1) for y in range(-r, r + 1) if x * x + y * y <= r * r]
+        blauanteil = lambda bild: sum(b > r + 60 for r, _, b in map(bild.pixel, *zip(*scheibe))) / len(scheibe)
         for i, klick in [(cu, q.klick), (c, lambda x, y: q.ziehen((x, y), (x + 1, y)))]:
             klick(*a.punkt(i))  # a click, or a release 1 pixel away, selects atom i
             gewaehlt = q.bild()
@@ -121,10 +123,10 @@ class TastenTest(QuilTest):
         breite = lambda bild: len(dunkel(bild, x, y - 30, x + 1, y + 31, 100))
         enden = [[round(k) for k in a.fensterpunkt(V(e))] for e in [(-4, 0, 0), (0, 3, 0), (4, 0, 0), (0, -3, 0)]]
         kreuz = lambda bild: [bool(dunkel(bild, x - 1, y - 1, x + 2, y + 2, 80)) for x, y in enden]  # axes' ends
-        self.assertEqual((self.blauanteil(vorher) > 0.95, breite(vorher) > 18, any(kreuz(vorher))),
+        self.assertEqual((blauanteil(vorher) > 0.95, breite(vorher) > 18, any(kreuz(vorher))),
                          (True, True, False))  # solid spheres, cylinders of 0.19 units, no cross
-        kugeln = lambda anteil: lambda bild: self.assertAlmostEqual(self.blauanteil(bild), anteil, delta=0.1)
-        for taste, *pruefungen in [("s", lambda bild: self.assertLess(self.blauanteil(bild), 0.6)),  # wire spheres
+        kugeln = lambda anteil: lambda bild: self.assertAlmostEqual(blauanteil(bild), anteil, delta=0.1)
+        for taste, *pruefungen in [("s", lambda bild: self.assertLess(blauanteil(bild), 0.6)),  # wire spheres
                                    ("l", lambda bild: self.assertIn(breite(bild), range(5, 9))),  # lines 1200 / 200 px
                                    ("f", lambda bild: self.assertTrue(all(kreuz(bild)))),  # the axes cross
                                    ("t", lambda bild: self.pruefe_atome(bild, self.ansicht(ambient=False), a)),
@@ -144,13 +146,6 @@ class TastenTest(QuilTest):
                 q.taste("Home")
                 self.assertEqual(q.bild(), vorher)
         q.ende()
-
-    def blauanteil(self, bild):
-        """The share of blue pixels within 0.7 of the radius of the nitrogen's outline."""
-        a = self.ansicht()
-        (mx, my), r = a.punkt(0), int(0.7 * a.bildradius(0))
-        scheibe = [(mx + x, my + y) for x in range(-r, r + 1) for y in range(-r, r + 1) if x * x + y * y <= r * r]
-        return sum(blau > rot + 60 for rot, _, blau in map(bild.pixel, *zip(*scheibe))) / len(scheibe)
 
 
 class DateiTest(QuilTest):
@@ -174,7 +169,7 @@ class DateiTest(QuilTest):
         for atome, befehl, wert, modus, zug in self.SCHRITTE:
             self.waehlen(*atome)
             gewaehlt = q.bild()
-            q.menu(befehl) if befehl == "Bindung" else q.taste(befehl)
+            (q.menu if befehl in MENU else q.taste)(befehl)  # the dialog from the menu or by a key
             q.eingeben(wert)
             q.ruhig(lambda bild: bild != gewaehlt, "die Aenderung")
             if modus:
@@ -192,11 +187,9 @@ class DateiTest(QuilTest):
         q.taste("a")  # a C on N, then "neues Atom..." an N beside it without a bond
         q.eingeben()
         q.taste("Escape")
-        q.menu("neues Atom")
-        q.eingeben("N")
+        q.menu("neues Atom", "N")
         vorher = q.bild()
-        q.menu("Open")
-        q.eingeben("wasser.xyz")
+        q.menu("Open", "wasser.xyz")
         geoeffnet = q.bild()
         self.assertNotEqual(geoeffnet, vorher)
         (alanin, bindungen), (wasser, wasser_bindungen) = self.speichern("default1.xyz", True, tippen=False)
@@ -221,9 +214,9 @@ class DateiTest(QuilTest):
         self.assertAlmostEqual(abs(p[2] - p[1]), 1.8, delta=1e-5)
         self.assertAlmostEqual(grad(p[0] - p[1], p[2] - p[1]), 105, delta=1e-4)  # 100 typed, 5 dragged
         self.assertAlmostEqual(grad((p[1] - p[0]).kreuz(p[7] - p[0]), (p[2] - p[1]).kreuz(p[0] - p[1])), 3, delta=1e-4)
-        for atome in (gezogen, alanin):  # bond lengths unchanged, CA-C stretched in the first only
-            for i, k in (map(int, b.split()[:2]) for b in alt_bindungen if atome is alanin or b != "1 2"):
-                self.assertAlmostEqual(abs(atome[i][1] - atome[k][1]), abs(alt[i][1] - alt[k][1]), delta=2e-6)
+        for i, k in (map(int, b.split()[:2]) for b in alt_bindungen if b != "1 2"):  # the other bonds kept
+            self.assertAlmostEqual(abs(gezogen[i][1] - gezogen[k][1]), abs(alt[i][1] - alt[k][1]), delta=2e-6)
+        self.assertLess(max(abs(p - q) for (_, p), (_, q) in zip(alanin, alt)), 1e-5)  # Undo, "a": all back in place
         self.assertEqual(wasser_bindungen, ["0 1", "0 2"])
         self.assertGreater(min(abs(w - x) for _, w in wasser for _, x in alanin), 2.5)
         self.assertEqual([elemente(atome) for atome, _ in geschuettelt], [elemente(alanin), elemente(wasser)])
@@ -239,13 +232,10 @@ class GleichzeitigTest(QuilTest):
         q.taste("m")
         for _ in range(2):
             q.ziehen((100, 500), *[(x, 500) for x in range(150, 1200, 50)], knopf=3)
-        for befehl, antworten in [("Open", "wasser.xyz"), ("Bindung", ["1.7"]), ("Bindung", [None, "0"]),
-                                  ("Undo", None)]:
+        for befehl, *antworten in [("Open", "wasser.xyz"), ("Bindung", ["1.7"]), ("Bindung", [None, "0"]), ("Undo",)]:
             q.menu("Shake")  # afresh each time: a fast build relaxes Alanin in seconds
             q.ziehen((600, 700), *[(600, y) for y in range(696, 660, -4)])
-            q.menu(befehl)
-            if antworten:
-                q.eingeben(antworten)
+            q.menu(befehl, *antworten)
         q.taste("Escape", "Escape")
         q.ende()
         self.assertRegex(q.ausgabe(), '"wasser.xyz" eingelesen\n(.|\n)*shake (off|fertig)\n')
@@ -254,10 +244,9 @@ class GleichzeitigTest(QuilTest):
 class AffeTest(QuilTest):
     """A monkey: seeded random keys, clicks, drags, wheel turns and menu picks but "Exit"; then quil saves a file
     that reads back and exits with status 0. QUIL_AFFE="SEED EVENTS SECONDS" changes the run."""
-    TASTEN = list("abcdefghijklmnopqrstuvwxyz0123456789AMNH") + (
-        "question BackSpace Delete Left Right Up Down Prior Next Home Tab space period").split() + ["Return", "Escape"] * 6
-    MENU = [(30, 1), (30, 2), (100, 1), (100, 3), (100, 5), (200, 1), (300, 1), (300, 2), (100, 2), (100, 4), (100, 6),
-            (200, 2)]  # all entries but Exit
+    TASTEN = [*"abcdefghijklmnopqrstuvwxyz0123456789AMNH", *"question BackSpace Delete Left Right Up Down Prior Next"
+              " Home Tab space period".split(), *["Return", "Escape"] * 6]
+    MENU = [stelle for eintrag, stelle in MENU.items() if eintrag != "Exit"] + [(100, 2), (100, 4), (100, 6), (200, 2)]
 
     def ereignis(self, zufall, q):
         """One random action as xdotool commands; clicks below the menu bar, which only a menu pick opens."""
@@ -293,9 +282,8 @@ class AffeTest(QuilTest):
 
 
 
-def daten(name):  # a file of tests/eingaben
-    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "eingaben", name), "rb") as datei:
-        return datei.read()
+def daten(name):
+    return (TESTS / "eingaben" / name).read_bytes()
 
 
 def kette(n, bindungen=0, kopf=""):
@@ -317,7 +305,8 @@ class EingabenTest(QuilTest):
          r'\Aversuche unbekanntes Format zu lesen:\nzeile1="Keine Struktur"\nzeile2="12 Zeilen"\nzeile3=""\n'
          r'zeile4=""\nFileformat von "a.dat" nicht erkannt\n', (0, 0)),
         ("leer, Anzahl 0 und -1", {"a.xyz": daten("leer.xyz"), "b.xyz": daten("null.xyz"), "c.xyz": daten("minus.xyz")},
-         ["a.xyz", "b.xyz", "c.xyz"], [], r"\A(Fehler in xyzeinlesen\(\): keine Atome\n.\.xyz eingelesen\n){3}", (0, 0)),
+         ["a.xyz", "b.xyz", "c.xyz"], [], r"\A(Fehler in xyzeinlesen\(\): keine Atome\n.\.xyz eingelesen\n){3}",
+         (0, 0)),
         ("binaerer Muell", {"a.xyz": daten("muell.xyz")}, ["a.xyz"], [], r"a.xyz eingelesen\n", None),
         ("1001 Atome, 2001 Bindungen", {"a.xyz": kette(1001), "b.xyz": kette(3, 2001)}, ["a.xyz", "b.xyz"], [],
          r"\Azu viele Atome, auf 1000 begrenzt\na.xyz eingelesen\nzu viele Bindungen, auf 2000 begrenzt\n", (0, 0)),
@@ -326,13 +315,13 @@ class EingabenTest(QuilTest):
         ("lange Zeile", {"a.xyz": "2 1\n C 0 0 0 " + "9" * 10000 + "\n C 1.5 0 0\n0 1\n"}, ["a.xyz"], [],
          r'Fehlerhaftes Atom: "9{199}"\n', (2, 0)),  # read in pieces of 199 characters
         ("-u: nan und inf", {"a.xyz": NAN}, ["-u", "a.xyz"], [],  # the file sniffed although named .xyz
-         r'\Aversuche unbekanntes Format zu lesen:\nzeile1="4 3"\nzeile2=" C 0 0 0"\nzeile3=" C nan 0 0"\nzeile4=" C 1.5'
-         r' 0 0"\nFehler: Koordinate nicht endlich, Atom nicht gelesen: zeile=" C nan 0 0"\n.*zeile=" C inf 1 1"\n'
-         r'.*a.xyz eingelesen\n', (2, 1)),
+         r'\Aversuche unbekanntes Format zu lesen:\nzeile1="4 3".*Koordinate nicht endlich, Atom nicht gelesen: '
+         r'zeile=" C nan 0 0"\n.*zeile=" C inf 1 1"\na.xyz eingelesen\n', (2, 1)),
         ("Bindungen ausserhalb", {"a.xyz": daten("bindung.xyz")}, ["a.xyz"], [],
          r'Atomnummer ausserhalb des Molekuels: zeile="1 7"\n.*zeile="-1 2"\n', (3, 1)),
-        ("PDB ohne END", {"a.pdb": "".join(f"ATOM  {i + 1:5d}  CA  ALA A{i + 1:4d}    {1.5 * i:8.3f}{0:8.3f}{0:8.3f}\n"
-                                           for i in range(1200))}, ["a.pdb"], [], r"pdb-lesen: fehlendes END", (1000, 0)),
+        ("PDB ohne END", {"a.pdb": "".join(f"ATOM  {i + 1:5d}  CA  ALA A{i + 1:4d}    {1.5 * i:8.3f}   0.000   0.000\n"
+                                           for i in range(1200))}, ["a.pdb"], [], r"pdb-lesen: fehlendes END",
+         (1000, 0)),
         ("PDB-Elemente", {"a.pdb": daten("element.pdb")}, ["a.pdb"], [], r"a.pdb eingelesen\n", (5, 0, "ZnClFeCaC")),
         ("MDL-Spalten", {"a.mol": MDL}, ["a.mol"], [], r"a.mol eingelesen\n", (100, 150)),
         ("Verzeichnis", {}, ["."], [], r'\AFileformat von "." nicht erkannt\n', (0, 0)),
@@ -352,16 +341,16 @@ class EingabenTest(QuilTest):
                 vorsatz = ("sh", "-c", 'chmod 0 a.xyz && exec "$@"', "-", *self.OHNE_RECHTE) if "Leser" in name else ()
                 q, _ = self.starten(*argumente, inhalte=dateien, vorsatz=vorsatz)
                 for datei in oeffnen:
-                    q.menu("Open")
-                    q.eingeben(datei)
+                    q.menu("Open", datei)
                     if meldung is None:
                         q.antworten(1, 1)  # the requester "kann ... nicht oeffnen."
                 if gespeichert:  # more molecules than one: all of them as one
                     (atome, bindungen), = self.speichern("gespeichert.xyz", False if name in self.FRAGEN else None)
-                    self.assertEqual((len(atome), len(bindungen), "".join(e for e, _ in atome))[:len(gespeichert)],
-                                     gespeichert)
+                    namen = "".join(e for e, _ in atome)
+                    self.assertEqual((len(atome), len(bindungen), namen)[:len(gespeichert)], gespeichert)
                 q.ende()
                 self.assertRegex(q.ausgabe(), re.compile(meldung or "", re.S))
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2, failfast=True)  # a SIGTERM, too, stops the run and its clean-ups follow

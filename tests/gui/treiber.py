@@ -59,14 +59,14 @@ class Bild(bytes):
 class Quil:
     """quil in its own Xvfb and directory with the files inhalte; betreten (enterContext) ends things after the run."""
 
-    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, verzeichnis=None,
-                 vorladen=None, vorsatz=()):
+    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, verzeichnis=None, vorsatz=()):
         self.verzeichnis = pathlib.Path(verzeichnis or betreten(tempfile.TemporaryDirectory()))
         for name, text in inhalte.items():
             (self.verzeichnis / name).write_bytes(text.encode() if isinstance(text, str) else text)
         self.umgebung, self.bigfont = betreten(xvfb(*bildschirm)), 1 + (bildschirm[0] > 2500)
-        # LeakSanitizer learns the system's leaks; the preloaded library keeps them nameable.
-        env = dict(self.umgebung, LD_PRELOAD=vorladen or "", LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "") + LSAN)
+        # LeakSanitizer learns the system's leaks; the library QUIL_VORLADEN keeps them nameable.
+        env = dict(self.umgebung, LD_PRELOAD=os.getenv("QUIL_VORLADEN", ""),
+                   LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "") + LSAN)
         self.ausgaben = [betreten(tempfile.TemporaryFile()) for _ in range(2)]  # stdout, stderr
         self.prozess = betreten(Prozess([*vorsatz, os.path.abspath(quil), *argumente], cwd=self.verzeichnis, env=env,
                                         stdin=subprocess.DEVNULL, stdout=self.ausgaben[0], stderr=self.ausgaben[1]))
@@ -93,8 +93,8 @@ class Quil:
 
     def ziehen(self, von, *nach, knopf=1):
         """A drag with button knopf from von through the points nach, one motion event each."""
-        self.bewegen(*von, "mousedown", knopf, *[w for p in nach for w in ("mousemove", "--window", self.fenster,
-                                                                           *p)], "mouseup", knopf)
+        zug = [w for x, y in nach for w in ("mousemove", "--window", self.fenster, x, y)]
+        self.bewegen(*von, "mousedown", knopf, *zug, "mouseup", knopf)
 
     def taste(self, *namen, mal=1):
         self.xdotool("key", "--repeat", mal, *namen)
@@ -125,8 +125,9 @@ class Quil:
         self.bewegen(leiste[0], 400 * self.bigfont)
         return self.ruhig(lambda bild: not farbe_passt(bild.pixel(*leiste), MENUGRAU), "die Leiste zu")
 
-    def menu(self, eintrag):
-        """Picks eintrag as a user does; returns the pictures of the open bar, the open column, the marked entry."""
+    def menu(self, eintrag, *eingabe):
+        """Picks eintrag as a user does, then eingeben(*eingabe) if given; returns the pictures of the open bar, the
+        open column and the marked entry."""
         b, (spalte, zeile) = self.bigfont, MENU[eintrag]
         bilder = [self.ruhig()]
         for x, y, *knopf in [(600 * b, 10 * b, "click", 1), (spalte * b, 10 * b, "mousedown", 1),
@@ -134,6 +135,8 @@ class Quil:
             self.bewegen(x, y, *knopf)
             bilder.append(self.ruhig(lambda bild: bild != bilder[-1], "ein geaendertes Bild"))
         self.xdotool("mouseup", 1)
+        if eingabe:
+            self.eingeben(*eingabe)
         return bilder[1:]
 
     def eingeben(self, text=None, knopf=1):
