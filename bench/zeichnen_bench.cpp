@@ -1,9 +1,10 @@
-// Benchmark of the scene drawing: spheres and cylinders built with GLU in every frame, against
-// quil's own drawing from display lists; at the table limits and for Alanin.xyz.
+// Benchmark of the scene drawing: spheres and cylinders built with GLUT and GLU in every frame,
+// against quil's own drawing; at the table limits and for Alanin.xyz, with the pixels compared.
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
 #include <chrono>
+#include <ctime>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -74,8 +75,8 @@ void bild_beginnen() {
   glEnable(GL_LIGHT0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  const GLfloat position[] = {6.0f, 4.5f, 10.0f, 1.0f}, ambient[] = {0.25f, 0.25f, 0.25f, 1.0f};
-  glLightfv(GL_LIGHT0, GL_POSITION, position);
+  const GLfloat ambient[] = {0.25f, 0.25f, 0.25f, 1.0f};
+  glLightfv(GL_LIGHT0, GL_POSITION, LICHTPOSITION);
   glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
   glEnable(GL_COLOR_MATERIAL);
   kamera_anwenden();
@@ -108,8 +109,12 @@ void glu_zeichnen() {
   for (int i = 0; i < anz_bonds; i++) glu_bindung(bondliste[i]);
 }
 
+struct Messung {
+  double ms, cpu_ms;  // per frame: time passed, processor time of all threads
+};
+
 // Milliseconds per frame, after two frames to warm up.
-double messen(void (*zeichnen)(), int bilder) {
+Messung messen(void (*zeichnen)(), int bilder) {
   auto bild = [zeichnen] {
     bild_beginnen();
     zeichnen();
@@ -119,9 +124,10 @@ double messen(void (*zeichnen)(), int bilder) {
   bild();
   bild();
   auto anfang = std::chrono::steady_clock::now();
+  std::clock_t cpu = std::clock();
   for (int n = 0; n < bilder; n++) bild();
   std::chrono::duration<double, std::milli> dauer = std::chrono::steady_clock::now() - anfang;
-  return dauer.count() / bilder;
+  return {dauer.count() / bilder, (std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC / bilder};
 }
 
 // The back buffer after one frame drawn by zeichnen.
@@ -142,11 +148,12 @@ bool gleich(const unsigned char* a, const unsigned char* b) {
 }
 
 struct Vergleich {
-  double genau, gleich, bedeckt;  // percent of the pixels
+  size_t anders, ungleich;  // pixels of another colour, of which more than 8 off in a channel
+  double bedeckt;           // percent of the pixels that the molecules cover
 };
 
-// The pixels in which both ways draw exactly the same colour, the same colour (each channel
-// within 8), and those that the molecules cover.
+// The pixels in which the two ways draw different colours, those more than 8 apart in a channel,
+// and those that the molecules cover.
 Vergleich bilder_vergleichen() {
   std::vector<unsigned char> a = bild_lesen(glu_zeichnen), b = bild_lesen(zeichne_molekuel);
   const unsigned char grau[3] = {128, 128, 128};
@@ -156,22 +163,24 @@ Vergleich bilder_vergleichen() {
     gleiche += gleich(&a[i], &b[i]);
     bedeckte += !gleich(&b[i], grau);
   }
-  return {100.0 * genaue / n, 100.0 * gleiche / n, 100.0 * bedeckte / n};
+  return {n - genaue, n - gleiche, 100.0 * bedeckte / n};
 }
 
 void zeile(const char* was, int bilder) {
-  double glu = messen(glu_zeichnen, bilder);
-  double listen = messen(zeichne_molekuel, bilder);
+  Messung glu = messen(glu_zeichnen, bilder), quil = messen(zeichne_molekuel, bilder);
   Vergleich v = bilder_vergleichen();
-  std::printf("%-36s %6d %10.2f ms %10.2f ms %6.2f x %7.1f /s %7.2f %% %7.2f %% %7.1f %%\n", was, bilder, glu,
-              listen, glu / listen, 1000 / listen, v.genau, v.gleich, v.bedeckt);
+  std::printf("%-36s %6d %9.2f %9.2f %6.2f %7.1f %9.2f %9.2f %6.2f %7zu %7zu %7.1f\n", was, bilder, glu.ms, quil.ms,
+              glu.ms / quil.ms, 1000 / quil.ms, glu.cpu_ms, quil.cpu_ms, glu.cpu_ms / quil.cpu_ms, v.anders, v.ungleich,
+              v.bedeckt);
 }
 
 void messungen() {
   std::printf("Renderer: %s, %s; Fenster %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION),
               bildbreite, bildhoehe);
-  std::printf("%-36s %6s %13s %13s %8s %10s %9s %9s %9s\n", "Struktur", "Bilder", "GLU", "quil", "Faktor",
-              "quil", "genau", "gleich", "bedeckt");
+  std::printf("%-36s %6s %9s %9s %6s %7s %9s %9s %6s %7s %7s %7s\n", "", "Bilder", "GLU ms", "quil ms", "Faktor",
+              "quil/s", "GLU CPU", "quil CPU", "Faktor", "anders", "ueber 8", "bedeckt");
+  std::printf("(ms je Bild; CPU: Prozessorzeit aller Faeden; anders: Pixel anderer Farbe, ueber 8: davon ein "
+              "Kanal mehr als 8 daneben; bedeckt: Prozent der Pixel)\n");
   gitter_anlegen();
   eye = Vektor3d(0, 0, 30);  // the whole lattice in sight
   zeile("Grenze: 1000 Atome, 2000 Bindungen", bilder_grenze);

@@ -35,9 +35,8 @@ void drehung_zuruecksetzen(const Undo& u) {
     return;
   }
   if (!atom_da(u.nr) || !atom_da(u.i1) || !atom_da(u.nachschiebnr) || (u.flag == 2 && !atom_da(u.i0))) return;
-  if (u.flag == 2) atomliste[u.i0].tmpflag = 1;
-  atomliste[u.i1].tmpflag = atomliste[u.nr].tmpflag = 1;
-  atome_nachschieben(u.nachschiebnr, u.vektor, q, true);
+  const int sperren[] = {u.i1, u.nr, u.i0};
+  hinter_sperren_drehen(u.nachschiebnr, u.vektor, q, sperren, u.flag == 2 ? 3 : 2);
 }
 
 // The fields of a record that hold the numbers of atoms it acts on.

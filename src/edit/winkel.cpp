@@ -80,8 +80,7 @@ void winkel_setzen(const Winkelwahl& w, const Drehung& d, double winkel, bool na
   Quaternion q;
   q.drehung_definieren(d.drehachse, abstand);
   if (!nachschieben) return atom_drehen(u.i3, d.drehpunkt, q);
-  for (int k = 0; k < w.n - 1; k++) atomliste[w.a[k]].tmpflag = 1;
-  atome_nachschieben(nachschiebnr, d.drehpunkt, q, true);
+  hinter_sperren_drehen(nachschiebnr, d.drehpunkt, q, w.a, w.n - 1);
 }
 
 struct Winkeldialog {

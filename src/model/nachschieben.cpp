@@ -68,6 +68,11 @@ void atome_nachschieben(int j, Vektor3d drehpunkt, Quaternion q, bool startflag)
   nachschieben(j, startflag, [&](Vektor3d& p) { p = r.drehen(p - drehpunkt) + drehpunkt; });
 }
 
+void hinter_sperren_drehen(int j, Vektor3d drehpunkt, const Quaternion& q, const int* sperren, int n) {
+  for (int k = 0; k < n; k++) atomliste[sperren[k]].tmpflag = 1;
+  atome_nachschieben(j, drehpunkt, q, true);
+}
+
 void atome_drehen(const Bindungsnetz& netz, int j, Vektor3d drehpunkt, const Quaternion& q) {
   if (j < 0 || j >= anz_atome) return;
   Drehmatrix r = q.rotationsmatrix();

@@ -18,6 +18,8 @@ struct Bindungsnetz {
 void atome_nachschieben(int j, Vektor3d p1, bool startflag);
 // Turns about drehpunkt by q.
 void atome_nachschieben(int j, Vektor3d drehpunkt, Quaternion q, bool startflag);
+// Turns about drehpunkt by q what j reaches without passing the n atoms sperren; clears all marks.
+void hinter_sperren_drehen(int j, Vektor3d drehpunkt, const Quaternion& q, const int* sperren, int n);
 // Turns like atome_nachschieben(j, drehpunkt, q, true), walking netz, which must describe the
 // tables; clears only the marks of the atoms it moved and of j.
 void atome_drehen(const Bindungsnetz& netz, int j, Vektor3d drehpunkt, const Quaternion& q);

@@ -14,6 +14,7 @@
 #include "view/ansicht.h"
 #include "view/befehle.h"
 #include "view/eingabe.h"
+#include "view/szene.h"
 #include "view/zeichnen_gl.h"
 
 namespace {
@@ -24,9 +25,8 @@ void licht_setzen() {
   glEnable(GL_LIGHT0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  const GLfloat position[] = {6.0f, 4.5f, 10.0f, 1.0f};
-  const GLfloat hell[] = {0.25f, 0.25f, 0.25f, 1.0f}, dunkel[] = {0, 0, 0, 1};
-  glLightfv(GL_LIGHT0, GL_POSITION, position);
+    const GLfloat hell[] = {0.25f, 0.25f, 0.25f, 1.0f}, dunkel[] = {0, 0, 0, 1};
+  glLightfv(GL_LIGHT0, GL_POSITION, LICHTPOSITION);
   glLightfv(GL_LIGHT0, GL_AMBIENT, ambientflag ? hell : dunkel);
   glEnable(GL_COLOR_MATERIAL);
 }

@@ -58,8 +58,7 @@ void drehen(const Zug& z, const int* sperren, int n, int start, Vektor3d drehpun
   if (abs(achse) == 0) return;
   Quaternion q;
   q.drehung_definieren(achse, dw);
-  for (int k = 0; k < n; k++) atomliste[sperren[k]].tmpflag = 1;
-  atome_nachschieben(start, drehpunkt, q, true);
+  hinter_sperren_drehen(start, drehpunkt, q, sperren, n);
   if (gebucht) undoliste[z.u].abstand += Vektor3dprodukt(achse, erste) < 0 ? -dw : dw;
 }
 

@@ -25,19 +25,26 @@ def drehen(v, achse, grad):
     return v * c + n.kreuz(v) * s + n * (n @ v * (1 - c))
 
 
+def molekuele(text):
+    """The molecules of a structure text ("molekuele=N" first: N of them): atoms (element, position), bond lines."""
+    zeilen = [z for z in (z.split(";")[0].split() for z in text.splitlines()) if z]
+    for _ in range(int(zeilen.pop(0)[0][10:]) if zeilen[0][0].startswith("molekuele=") else 1):
+        n, m = map(int, zeilen[0][:2])
+        yield [(z[0], V(map(float, z[1:4]))) for z in zeilen[1:n + 1]], [" ".join(z) for z in zeilen[n + 1:n + 1 + m]]
+        del zeilen[:n + 1 + m]
+
+
 def abstand_zur_strecke(p, a, b):
     t = max(0.0, min(1.0, (p - a) @ (b - a) / ((b - a) @ (b - a))))
     return abs(p - a - (b - a) * t)
 
 
 class Ansicht:
-    """The atoms of a structure text in a window, seen after one turn (axis 0, 1 or 2 and degrees, as
-    the arrow keys turn) or wheel steps (positive: closer), lit with or without the ambient light."""
+    """The first molecule of a structure text in a window, seen after a turn (axis 0, 1 or 2, degrees, as the
+    arrow keys turn) or wheel steps (positive: closer), lit with or without the ambient light."""
 
     def __init__(self, text, breite, hoehe, drehung=(0, 0), zoom=0, ambient=True):
-        zeilen = [z.split() for z in text.splitlines() if z.strip() and not z.startswith(";")]
-        self.atome = [(e, V((float(x), float(y), -float(z))))  # the file's z is the negative of the drawn one
-                      for e, x, y, z in zeilen[1:1 + int(zeilen[0][0])]]
+        self.atome = [(e, V((x, y, -z))) for e, (x, y, z) in next(molekuele(text))[0]]  # the file's z: drawn -z
         self.breite, self.hoehe, self.ambient = breite, hoehe, ambient
         (achse, grad), p, up = drehung, V((0, 0, 10)), V((0, 1, 0))  # p: eye - centre, the centre at 0
         if achse == 0:
@@ -68,7 +75,6 @@ class Ansicht:
         return ELEMENTE[self.atome[i][0]][0]
 
     def bildradius(self, i):
-        """The radius of atom i's outline in pixels, about."""
         return self.fensterpunkt(self.atome[i][1] + self.achsen[0] * self.radius(i))[0] - self.punkt(i)[0]
 
     def oberflaeche(self, i):
@@ -77,8 +83,7 @@ class Ansicht:
         return p - (p - self.sehpunkt).einheit() * self.radius(i)
 
     def farbe(self, i, selektiert=False, element=None):
-        """The colour at atom i's centre (as if of element): OpenGL's global ambient 0.2, the
-        light's ambient 0.25 and its diffuse light from (6, 4.5, 10)."""
+        """The colour at atom i's centre (as if of element): ambient 0.2 + 0.25, diffuse light from (6, 4.5, 10)."""
         name, p = self.atome[i]
         n = self.augenraum(self.oberflaeche(i) - p, -1).einheit()
         licht = (V((6.0, 4.5, 10.0)) - self.augenraum(self.oberflaeche(i) - self.eye)).einheit()
@@ -89,8 +94,8 @@ class Ansicht:
         return tuple(min(255, round(k * faktor)) for k in grund)
 
     def sichtbare(self):
-        """The atoms whose centre lies in the window and shows their own sphere: the line of sight
-        keeps clear of all other spheres. The bonds, thin and between their spheres, hide none."""
+        """The atoms whose centre lies in the window and shows their own sphere, no other sphere in the line
+        of sight (the bonds, thin and between their spheres, hide none)."""
         def frei(i):
             return all(abstand_zur_strecke(q, self.sehpunkt, self.oberflaeche(i)) >= self.radius(j) + RAND
                        for j, (_, q) in enumerate(self.atome) if j != i)

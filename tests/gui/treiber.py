@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
-# The GUI test driver: quil in an Xvfb of its own with given files and screen size, real input through
-# xdotool, screenshots from xwd, its output and its menu. Where there is no display, "treiber.py foto
-# QUIL PNG [ARGS]" saves a PNG of quil's first frame; "treiber.py xvfb BxH BEFEHL..." runs BEFEHL.
-import contextlib, os, re, signal, struct, subprocess, sys, tempfile, time, zlib
+# The GUI test driver: quil in its own Xvfb, real input through xdotool, screenshots from xwd, its output.
+# "treiber.py foto QUIL PNG [ARGS]" saves a PNG of quil's first frame; "treiber.py xvfb BxH BEFEHL..." runs BEFEHL.
+import contextlib, os, pathlib, re, signal, struct, subprocess, sys, tempfile, time, zlib
 
 TITEL = "Quil - Molekuele zeichnen mit OpenGL"
 WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer build
@@ -28,8 +27,7 @@ class Prozess(subprocess.Popen):
 
 @contextlib.contextmanager
 def xvfb(breite, hoehe):
-    """An Xvfb with one 24-bit screen on a free display; yields the environment for its clients.
-    -noreset: a reset when the last client leaves would close a connection just being made."""
+    """An Xvfb yielding its clients' environment; -noreset: a reset would close a connection just being made."""
     lesen, schreiben = os.pipe()
     with Prozess(["Xvfb", "-screen", "0", f"{breite}x{hoehe}x24", "-nolisten", "tcp", "-noreset", "-displayfd",
                   str(schreiben)], pass_fds=[schreiben], stderr=subprocess.DEVNULL):
@@ -52,32 +50,26 @@ class Bild(bytes):
         rgb, zeile = bytearray(3 * self.breite * self.hoehe), 3 * self.breite
         for kanal in range(3):
             rgb[kanal::3] = self[2 - kanal::4]
-        zeilen = b"".join(b"\0" + rgb[i:i + zeile] for i in range(0, len(rgb), zeile))
-        bloecke = [(b"IHDR", struct.pack(">IIBBBBB", self.breite, self.hoehe, 8, 2, 0, 0, 0)),
-                   (b"IDAT", zlib.compress(zeilen)), (b"IEND", b"")]
-        return b"\x89PNG\r\n\x1a\n" + b"".join(struct.pack(">I", len(d)) + art + d
-                                              + struct.pack(">I", zlib.crc32(art + d)) for art, d in bloecke)
+        zeilen = zlib.compress(b"".join(b"\0" + rgb[i:i + zeile] for i in range(0, len(rgb), zeile)))
+        block = lambda art, d: struct.pack(">I", len(d)) + art + d + struct.pack(">I", zlib.crc32(art + d))
+        kopf = block(b"IHDR", struct.pack(">IIBBBBB", self.breite, self.hoehe, 8, 2, 0, 0, 0))
+        return b"\x89PNG\r\n\x1a\n" + kopf + block(b"IDAT", zeilen) + block(b"IEND", b"")
 
 
 class Quil:
-    """quil in its own Xvfb and directory with the files inhalte (name: text), started behind the
-    command vorsatz if given, driven in window coordinates. betreten(cm) (a test's enterContext)
-    enters what is to be ended after the run."""
+    """quil in its own Xvfb and directory with the files inhalte; betreten (enterContext) ends things after the run."""
 
-    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, verzeichnis=None,
-                 vorladen=None, vorsatz=()):
-        verzeichnis = verzeichnis or betreten(tempfile.TemporaryDirectory())
+    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, verzeichnis=None, vorsatz=()):
+        self.verzeichnis = pathlib.Path(verzeichnis or betreten(tempfile.TemporaryDirectory()))
         for name, text in inhalte.items():
-            with open(os.path.join(verzeichnis, name), "w") as datei:
-                datei.write(text)
+            (self.verzeichnis / name).write_bytes(text.encode() if isinstance(text, str) else text)
         self.umgebung, self.bigfont = betreten(xvfb(*bildschirm)), 1 + (bildschirm[0] > 2500)
-        # LeakSanitizer learns the system's leaks; the preloaded library keeps them nameable.
-        umgebung = dict(self.umgebung, LD_PRELOAD=vorladen or "",
-                        LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "") + LSAN)
-        self.ausgaben = {kanal: betreten(tempfile.TemporaryFile()) for kanal in (1, 2)}
-        self.prozess = betreten(Prozess([*vorsatz, os.path.abspath(quil), *argumente], cwd=verzeichnis, env=umgebung,
-                                        stdin=subprocess.DEVNULL, stdout=self.ausgaben[1],
-                                        stderr=self.ausgaben[2]))
+        # LeakSanitizer learns the system's leaks; the library QUIL_VORLADEN keeps them nameable.
+        env = dict(self.umgebung, LD_PRELOAD=os.getenv("QUIL_VORLADEN", ""),
+                   LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "") + LSAN)
+        self.ausgaben = [betreten(tempfile.TemporaryFile()) for _ in range(2)]  # stdout, stderr
+        self.prozess = betreten(Prozess([*vorsatz, os.path.abspath(quil), *argumente], cwd=self.verzeichnis, env=env,
+                                        stdin=subprocess.DEVNULL, stdout=self.ausgaben[0], stderr=self.ausgaben[1]))
         self.fenster = self.xdotool("search", "--sync", "--onlyvisible", "--name", TITEL).split()[0].decode()
         werte = dict(z.split(b"=") for z in self.xdotool("getwindowgeometry", "--shell", self.fenster).split())
         self.geometrie = tuple(int(werte[k]) for k in (b"X", b"Y", b"WIDTH", b"HEIGHT"))
@@ -94,17 +86,18 @@ class Quil:
             raise AssertionError(f"{fehler}; quil: {self.prozess.poll()}, {self.ausgabe(2)}") from fehler
 
     def bewegen(self, x, y, *dann):
-        """Moves the pointer to (x, y), then runs the xdotool commands dann, in order."""
         self.xdotool("mousemove", "--window", self.fenster, int(x), int(y), *dann)
 
     def klick(self, x, y, knopf=1, mal=1):
         self.bewegen(x, y, "click", "--repeat", mal, knopf)
 
-    def ziehen(self, von, nach):
-        self.bewegen(*von, "mousedown", 1, "mousemove", "--window", self.fenster, *nach, "mouseup", 1)
+    def ziehen(self, von, *nach, knopf=1):
+        """A drag with button knopf from von through the points nach, one motion event each."""
+        zug = [w for x, y in nach for w in ("mousemove", "--window", self.fenster, x, y)]
+        self.bewegen(*von, "mousedown", knopf, *zug, "mouseup", knopf)
 
-    def taste(self, name, mal=1):
-        self.xdotool("key", "--repeat", mal, name)
+    def taste(self, *namen, mal=1):
+        self.xdotool("key", "--repeat", mal, *namen)
 
     def foto(self):
         xwd = self.xdotool("-id", self.fenster, "-silent", programm="xwd")
@@ -118,24 +111,23 @@ class Quil:
         """The picture once two screenshots in a row agree and passt(picture) holds."""
         ende, bilder = time.monotonic() + WARTEZEIT, [None, self.foto()]
         while not (bilder[0] == bilder[1] and passt(bilder[1])):
-            if time.monotonic() > ende:
-                raise AssertionError(f"nach {WARTEZEIT:.0f} s noch nicht: {was}")
+            assert time.monotonic() < ende, f"nach {WARTEZEIT:.0f} s noch nicht: {was}"
             time.sleep(0.02)
             bilder = [bilder[1], self.foto()]
         return bilder[1]
 
     def bild(self):
-        """The settled picture once all input sent so far is handled: a click opens the menu bar in
-        a frame after all input before it; the pointer far below closes the bar again."""
+        """The settled picture after all input so far: a click opens the menu bar in a frame after all input before
+        it, the pointer far below closes it."""
         leiste = (self.breite - 100, 10 * self.bigfont)
         self.klick(*leiste)
         self.ruhig(lambda bild: farbe_passt(bild.pixel(*leiste), MENUGRAU), "die offene Menueleiste")
         self.bewegen(leiste[0], 400 * self.bigfont)
         return self.ruhig(lambda bild: not farbe_passt(bild.pixel(*leiste), MENUGRAU), "die Leiste zu")
 
-    def menu(self, eintrag):
-        """Picks eintrag as a user does (a click opens the bar, a press its column, the release on the
-        marked entry picks it) and returns the pictures of the open bar, open column, marked entry."""
+    def menu(self, eintrag, *eingabe):
+        """Picks eintrag as a user does, then eingeben(*eingabe) if given; returns the pictures of the open bar, the
+        open column and the marked entry."""
         b, (spalte, zeile) = self.bigfont, MENU[eintrag]
         bilder = [self.ruhig()]
         for x, y, *knopf in [(600 * b, 10 * b, "click", 1), (spalte * b, 10 * b, "mousedown", 1),
@@ -143,26 +135,24 @@ class Quil:
             self.bewegen(x, y, *knopf)
             bilder.append(self.ruhig(lambda bild: bild != bilder[-1], "ein geaendertes Bild"))
         self.xdotool("mouseup", 1)
+        if eingabe:
+            self.eingeben(*eingabe)
         return bilder[1:]
 
     def eingeben(self, text=None, knopf=1):
-        """Types text into the first field of the open input requester in place of what it shows
-        (None: leaves it; a list: into the first fields, one each, None leaving one) and clicks
-        button knopf: 1 "  ok  ", 2 "Cancel"."""
-        if text is not None:
+        """Types text into the requester's first field (a list: fields, None keeps one); clicks "  ok  " or "Cancel"."""
+        for feld in [] if text is None else [text] if isinstance(text, str) else text:
             self.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "ein Requester")
-            for feld in [text] if isinstance(text, str) else text:
-                if feld is not None:
-                    self.taste("Right", 80)
-                    self.taste("BackSpace", 80)
-                    self.xdotool("type", feld)
-                self.taste("Tab")
+            if feld is not None:
+                self.taste("Right", mal=80)
+                self.taste("BackSpace", mal=80)
+                self.xdotool("type", feld)
+            self.taste("Tab")
         self.antworten(knopf, 2, 32)
 
     def antworten(self, knopf, knoepfe, hoehe=48):
-        """Clicks button knopf of the knoepfe of the open requester. The box stands 50 pixels from the
-        top left; button i of n sits at i / (n + 1) of its width, its middle hoehe pixels above the
-        foot (32 in an input requester, 48 in a message). Waits for the next picture."""
+        """Clicks button knopf of the knoepfe of the requester at (50, 50): i of n at i / (n + 1) of its width, hoehe
+        pixels above its foot; waits for the next picture."""
         bild = self.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "ein Requester")
         unten = next(y for y in range(51, self.hoehe) if not farbe_passt(bild.pixel(51, y), REQUESTERGRAU))
         rechts = next(x for x in range(51, self.breite) if not farbe_passt(bild.pixel(x, unten - 2), REQUESTERGRAU))
@@ -170,12 +160,10 @@ class Quil:
         self.ruhig(lambda neu: neu != bild, "der Requester zu oder der naechste")
 
     def warten_auf(self, text, sekunden=WARTEZEIT):
-        """Waits until quil has printed text; returns all it printed."""
         ende = time.monotonic() + sekunden
         while text not in self.ausgabe():
             assert time.monotonic() < ende and self.prozess.poll() is None, f"keine Ausgabe {text!r}: {self.ausgabe()}"
             time.sleep(0.05)
-        return self.ausgabe()
 
     def ende(self):
         """Exit from the menu: quil ends with status 0 and without a sanitizer's report."""
@@ -185,16 +173,14 @@ class Quil:
         return bilder
 
     def ausgabe(self, kanal=1):
-        """What quil wrote on stdout (kanal 2: stderr); a file gets stdout in full only at its end."""
-        return os.pread(self.ausgaben[kanal].fileno(), 1 << 26, 0).decode("latin-1")
+        return os.pread(self.ausgaben[kanal - 1].fileno(), 1 << 26, 0).decode("latin-1")
 
 
 def foto(quil, png, *argumente):
     with contextlib.ExitStack() as stapel:
         sitzung = Quil(stapel.enter_context, quil, argumente, verzeichnis=os.getcwd())
         try:
-            with open(png, "wb") as datei:
-                datei.write(sitzung.ruhig().png())
+            pathlib.Path(png).write_bytes(sitzung.ruhig().png())
             sitzung.ende()
         finally:
             sys.stdout.write(sitzung.ausgabe())
