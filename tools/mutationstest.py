@@ -9,7 +9,8 @@ rebuilds, runs the unit tests and puts the line back. Each caught break is follo
 the tests that caught it. A site whose break does not build is
 reported and replaced by the next one, so the run tests exactly --stellen sites that build.
 The same seed on the same sources picks the same sites; --wiederholen takes the sites of a former
-report (its standard output), so a changed suite can be held against the sites an earlier one caught.
+report (its standard output), so a changed suite can be held against the sites an earlier one caught;
+a site whose line has moved is found by its text, one whose line has changed is left out.
 """
 import argparse
 import os
@@ -134,9 +135,14 @@ def aus_bericht(pfad, baum):
                 continue
             datei, nr, art, alt, neu = m.group(2), int(m.group(3)) - 1, m.group(4), m.group(5), m.group(6)
             with open(os.path.join(baum, datei), encoding="latin-1") as q:
-                original = q.readlines()[nr]
-            if original.strip() != alt:
-                sys.exit(f"{datei}:{nr + 1} has changed since the report")
+                zeilen = q.readlines()
+            if nr >= len(zeilen) or zeilen[nr].strip() != alt:
+                gleich = [i for i, z in enumerate(zeilen) if z.strip() == alt]
+                if len(gleich) != 1:
+                    print(f"{'entfaellt':10} {datei}:{nr + 1} has changed since the report", flush=True)
+                    continue
+                nr = gleich[0]
+            original = zeilen[nr]
             stellen.append((datei, nr, art, original[:len(original) - len(original.lstrip())] + neu + "\n"))
     return stellen
 
