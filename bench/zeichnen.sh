@@ -7,5 +7,5 @@ bau=${1:-build}
 shift $(($# > 0))
 cmake -S . -B "$bau" -G Ninja >/dev/null
 cmake --build "$bau" --target zeichnen_bench
-LIBGL_ALWAYS_SOFTWARE=1 exec python3 -B tests/gui/treiber.py xvfb 1600x1200 \
+LIBGL_ALWAYS_SOFTWARE=1 exec python3 -B scripts/ohne_bildschirm.py xvfb 1600x1200 \
   "$bau/bench/zeichnen_bench" Alanin.xyz "$@"

@@ -8,4 +8,4 @@ scripts/build.sh build
 if [ -n "${DISPLAY:-}" ]; then
   exec build/quil "$@"
 fi
-exec python3 -B tests/gui/treiber.py foto build/quil build/quil.png "$@"
+exec python3 -B scripts/ohne_bildschirm.py foto build/quil build/quil.png "$@"

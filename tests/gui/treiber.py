@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 # The GUI test driver: quil in its own Xvfb, real input through xdotool, screenshots from xwd, its output.
-# "treiber.py foto QUIL PNG [ARGS]" saves a PNG of quil's first frame; "treiber.py xvfb BxH BEFEHL..." runs BEFEHL.
-import contextlib, os, pathlib, re, signal, struct, subprocess, sys, tempfile, time, zlib
+import contextlib, os, pathlib, re, signal, struct, subprocess, sys, tempfile, time
 
 TITEL = "Quil - Molekuele zeichnen mit OpenGL"
 WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer build
@@ -44,16 +43,6 @@ class Bild(bytes):
     def pixel(self, x, y):
         i = 4 * (int(y) * self.breite + int(x))
         return self[i + 2], self[i + 1], self[i]
-
-    def png(self):
-        """The picture as PNG: 8-bit RGB, each row after a zero byte (no filter)."""
-        rgb, zeile = bytearray(3 * self.breite * self.hoehe), 3 * self.breite
-        for kanal in range(3):
-            rgb[kanal::3] = self[2 - kanal::4]
-        zeilen = zlib.compress(b"".join(b"\0" + rgb[i:i + zeile] for i in range(0, len(rgb), zeile)))
-        block = lambda art, d: struct.pack(">I", len(d)) + art + d + struct.pack(">I", zlib.crc32(art + d))
-        kopf = block(b"IHDR", struct.pack(">IIBBBBB", self.breite, self.hoehe, 8, 2, 0, 0, 0))
-        return b"\x89PNG\r\n\x1a\n" + kopf + block(b"IDAT", zeilen) + block(b"IEND", b"")
 
 
 class Quil:
@@ -174,24 +163,3 @@ class Quil:
 
     def ausgabe(self, kanal=1):
         return os.pread(self.ausgaben[kanal - 1].fileno(), 1 << 26, 0).decode("latin-1")
-
-
-def foto(quil, png, *argumente):
-    with contextlib.ExitStack() as stapel:
-        sitzung = Quil(stapel.enter_context, quil, argumente, verzeichnis=os.getcwd())
-        try:
-            pathlib.Path(png).write_bytes(sitzung.ruhig().png())
-            sitzung.ende()
-        finally:
-            sys.stdout.write(sitzung.ausgabe())
-            sys.stderr.write(sitzung.ausgabe(2))
-    print(f"Kein Display: quil lief unter Xvfb; Bild seines Fensters: {os.path.abspath(png)}")
-
-
-def unter_xvfb(groesse, *befehl):
-    with xvfb(*map(int, groesse.split("x"))) as umgebung:
-        sys.exit(subprocess.run(befehl, env=umgebung).returncode)
-
-
-if __name__ == "__main__":
-    {"foto": foto, "xvfb": unter_xvfb}[sys.argv[1]](*sys.argv[2:])
