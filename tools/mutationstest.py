@@ -13,6 +13,7 @@ report (its standard output), so a changed suite can be held against the sites a
 a site whose line has moved is found by its text, one whose line has changed is left out.
 """
 import argparse
+import filecmp
 import os
 import random
 import resource
@@ -179,12 +180,20 @@ def fehlschlaege(ctest, baum, tmp):
 
 
 def kopieren(ziel):
+    """The checkout into ziel; files there with the same content keep their times, so that a work directory used
+    before rebuilds only what changed."""
     dateien = subprocess.run(["git", "ls-files", "-co", "--exclude-standard", "-z"], cwd=WURZEL, check=True,
                              stdout=subprocess.PIPE).stdout.decode().split("\0")
-    for d in filter(None, dateien):
-        if os.path.isfile(os.path.join(WURZEL, d)):
-            os.makedirs(os.path.dirname(os.path.join(ziel, d)), exist_ok=True)
-            shutil.copy(os.path.join(WURZEL, d), os.path.join(ziel, d))  # new times: all is rebuilt
+    dateien = set(filter(None, dateien))
+    for d in dateien:
+        quelle, kopie = os.path.join(WURZEL, d), os.path.join(ziel, d)
+        if os.path.isfile(quelle) and not (os.path.isfile(kopie) and filecmp.cmp(quelle, kopie, shallow=False)):
+            os.makedirs(os.path.dirname(kopie), exist_ok=True)
+            shutil.copy(quelle, kopie)
+    for ordner, _, namen in os.walk(ziel):  # and without the files the checkout no longer has
+        for name in namen:
+            if os.path.relpath(os.path.join(ordner, name), ziel) not in dateien:
+                os.remove(os.path.join(ordner, name))
 
 
 def main():
@@ -194,12 +203,11 @@ def main():
     p.add_argument("--nur", default="", help="only files whose path contains this")
     p.add_argument("--wiederholen", metavar="BERICHT", help="test the sites of a former report again")
     p.add_argument("--gui", action="store_true", help="run the GUI tests too")
-    p.add_argument("--arbeit", help="work directory (default: a new temporary one, removed at the end)")
+    p.add_argument("--arbeit", help="work directory, kept for the next run (default: a new temporary one, removed)")
     a = p.parse_args()
 
     arbeit = a.arbeit or tempfile.mkdtemp(prefix="quil-mutation-")
     baum, bau = os.path.join(arbeit, "quelle"), os.path.join(arbeit, "bau")
-    shutil.rmtree(baum, ignore_errors=True)
     kopieren(baum)
     if lauf(["cmake", "-S", baum, "-B", bau, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
              "-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"], baum) or lauf(["ninja", "-C", bau], baum):
