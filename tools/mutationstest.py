@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Mutation check: breaks the code in one place at a time and reports which breaks the unit tests catch.
 
-    tools/mutationstest.py [--seed N] [--stellen N] [--wiederholen BERICHT] [--nur MUSTER] [--gui] [--arbeit DIR]
+    tools/mutationstest.py [--seed N] [--stellen N] [--wiederholen BERICHT] [--nur MUSTER] [--gui] [--tests MUSTER]
+                           [--arbeit DIR]
 
 Copies the checkout (with uncommitted changes) to a work directory, builds it once, then for each
 site picked by the seed: changes one line of the library under src/ (OpenGL files, main and generated tables left out),
@@ -161,14 +162,14 @@ def begrenzt():
     resource.setrlimit(resource.RLIMIT_FSIZE, (64 << 20, 64 << 20))
 
 
-def fehlschlaege(ctest, baum, tmp):
-    """The names of the tests that fail (or hang); None when all pass. Their temporary files
-    go to tmp, which is emptied afterwards."""
+def fehlschlaege(ctest, baum, tmp, zeit):
+    """The names of the tests that fail (or hang: the whole run longer than zeit seconds); None when all pass.
+    Their temporary files go to tmp, which is emptied afterwards."""
     os.makedirs(tmp, exist_ok=True)
     umgebung = dict(os.environ, TMPDIR=tmp, TEST_TMPDIR=tmp)
     try:
         ergebnis = subprocess.run(ctest, cwd=baum, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, env=umgebung,
-                              preexec_fn=begrenzt, timeout=600)
+                              preexec_fn=begrenzt, timeout=zeit)
     except subprocess.TimeoutExpired:
         return ["(ctest haengt)"]
     finally:
@@ -203,6 +204,7 @@ def main():
     p.add_argument("--nur", default="", help="only files whose path contains this")
     p.add_argument("--wiederholen", metavar="BERICHT", help="test the sites of a former report again")
     p.add_argument("--gui", action="store_true", help="run the GUI tests too")
+    p.add_argument("--tests", help="only the tests whose name matches this regular expression (ctest -R)")
     p.add_argument("--arbeit", help="work directory, kept for the next run (default: a new temporary one, removed)")
     a = p.parse_args()
 
@@ -212,10 +214,13 @@ def main():
     if lauf(["cmake", "-S", baum, "-B", bau, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
              "-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"], baum) or lauf(["ninja", "-C", bau], baum):
         sys.exit("the unchanged checkout does not build")
-    ctest = ["ctest", "--test-dir", bau, "--timeout", "15", "-j", str(os.cpu_count() or 1)]
+    zeit = 5000 if a.gui else 600  # for the whole run; each test gets 600 or 15 seconds
+    ctest = ["ctest", "--test-dir", bau, "--timeout", "600" if a.gui else "15", "-j", str(os.cpu_count() or 1)]
     if not a.gui:
         ctest += ["-LE", "gui"]
-    if fehlschlaege(ctest, baum, os.path.join(arbeit, "tmp")):
+    if a.tests:
+        ctest += ["-R", a.tests]
+    if fehlschlaege(ctest, baum, os.path.join(arbeit, "tmp"), zeit):
         sys.exit("the unit tests fail on the unchanged checkout")
 
     if a.wiederholen:
@@ -240,7 +245,7 @@ def main():
             urteil = "baut nicht"
         else:
             getestet += 1
-            tests = fehlschlaege(ctest, baum, os.path.join(arbeit, "tmp"))
+            tests = fehlschlaege(ctest, baum, os.path.join(arbeit, "tmp"), zeit)
             gefangen += tests is not None
             urteil = "gefangen" if tests else "UEBERLEBT"
         zeilen[nr] = alt
