@@ -136,6 +136,7 @@ std::string bedienen(void (*f)(long), const std::vector<Antwort>& dialoge) {
     std::thread faden([&] { f(1), fertig = true; });
     for (const Antwort& a : dialoge)
       if (warten_bis([] { return requester1.aktiv.load(); })) antworten(a);
+      else ADD_FAILURE() << "kein Dialog: " << a.zeigt;
     while (warten_bis([&] { return fertig || requester1.aktiv; }) && !fertig)
       ADD_FAILURE() << "unerwartet: " << gezeigt(), requester1.key(27, 0, 0);
     faden.join();

@@ -46,5 +46,5 @@ struct Antwort {
   int knopf;
 };
 // Runs handler f on a thread of its own as the menu thread does, while the test, as the main
-// thread, answers its dialogs with keys and clicks; a dialog more fails. What was printed.
+// thread, answers its dialogs with keys and clicks; a dialog more or less fails. What was printed.
 std::string bedienen(void (*f)(long), const std::vector<Antwort>& dialoge = {});
