@@ -26,7 +26,6 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
       {"Dieder nur Atom 4", 60, {4, 1, 2, 3}, {{"", {"100", "N"}}}, 100, "3"},
       {"Dieder unter 1 Grad", 0.5, {4, 1, 2, 3}, {{"", {"10"}}}, 10, "356"},
       {"Dieder ueber 179 Grad", -179.5, {4, 1, 2, 3}, {{"", {"170"}}}, -170, "356"},
-      {"Dieder ueber 179 Grad, anders herum", 179.5, {4, 1, 2, 3}, {{"", {"170"}}}, 170, "356"},
       {"ab Atom ausserhalb", 60, {4, 1, 2}, {{"", {"120", "", "8"}}, {"falsche Atom-Nummer (ab Atom)"}}, 90, ""},
       {"keine Zahl", 60, {4, 1, 2}, {{"", {"nan"}}, {"ungueltiger Winkel"}}, 90, ""},
   };
@@ -58,10 +57,7 @@ TEST_F(Bearbeiten, AtomDialog) {
   const std::tuple<const char*, std::vector<int>, std::vector<Antwort>, const char*> faelle[] = {
       {"nach Nummer", {}, {{"Atom-Nummer (0 - 7)", {"1"}}, {"Atom 1 (in Molekuel 0)=C", {"N", "1", "2", "-3"}}},
        "N 50 50 255 0.549 1 2 -3"},
-      {"ausgewaehlt", {1}, {{"|Position x=    0.500000", {"Cl"}}}, "Cl 0 255 0 0.994 0.5 -0.25 2"},
       {"klein", {1}, {{"", {"cl"}}, {" ungueltiges Atom 'cl' \n nichts veraendert"}}, c1},
-      {"zwei grosse", {1}, {{"", {"CL"}}, {"ungueltiges Atom 'CL'"}}, c1},
-      {"leer", {1}, {{"", {" "}}, {"ungueltiges Atom ''"}}, c1},
       {"Nummer zu gross", {}, {{"", {"8"}}, {"falsche Atom-Nummer"}}, c1},
       {"abgebrochen", {1}, {{"", {"O"}, 0}}, c1},
   };
@@ -91,7 +87,6 @@ TEST_F(Bearbeiten, BindungsDialog) {
       {"umgekehrt", {2, 1}, {{"", {"0.5"}}}, 0.5, "014", "0-1:1 2-1:1 2-3:1 1-4:1 2-5:1 3-6:1 "},
       {"geloescht", {2, 1}, {{"", {"", "0"}}}, 1, "", "0-1:1 2-3:1 1-4:1 2-5:1 3-6:1 "},
       {"neu", {0, 3}, {{"Bindung 1- bis 3-fach=0.0", {"", "1"}}}, 1, "", "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 0-3:1 "},
-      {"ohne Ordnung", {0, 3}, {{"", {"", "0"}}}, 1, "", alle},
       {"zwei Molekuele", {0, 7}, {{"", {"", "1"}}, {"verschiedener Molekuele"}}, 1, "", alle},
       {"nach Nummer", {}, {{"Bindungs-Nummer oder", {}}, {"Bindungs-Nummer (0 - 5)", {"1"}}, {"Abstand C1 - C2", {}, 0}},
        1, "", alle},
@@ -121,35 +116,21 @@ TEST_F(Bearbeiten, BindungsDialog) {
   rueckgaengig();
 }
 
-TEST_F(Bearbeiten, AbstandAutomatisch) {
-  for (auto [a, b, ausgabe, soll, wer] :
-       {std::tuple{4, 3, "keine Bindung zwischen Atom 4 und Atom 3\n", std::sqrt(2.0), ""},
-        {1, 2, "Abstand korrigiert auf 1.540000\n", 1.54, "2356"}, {2, 1, "Abstand korrigiert auf 1.540000\n", 1.54, "014"}}) {
+// "a" sets a bond to its standard length, moving the second atom's side; a second time it is right already.
+// Of eleven changes Undo takes back the last ten.
+TEST_F(Bearbeiten, AbstandAutomatischUndZehnSchritteZurueck) {
+  for (auto [a, b, wer] : {std::tuple{1, 2, "2356"}, {2, 1, "014"}}) {
     bauen();
     waehlen({a, b});
-    EXPECT_EQ(ausgabe_von(bindungslaenge_automatisch), ausgabe);
-    EXPECT_NEAR(abstand(a, b), soll, 1e-9);
+    EXPECT_EQ(ausgabe_von(bindungslaenge_automatisch), "Abstand korrigiert auf 1.540000\n");
+    EXPECT_EQ(ausgabe_von(bindungslaenge_automatisch), "Abstand stimmt schon\n");
+    EXPECT_NEAR(abstand(1, 2), 1.54, 1e-9);
     EXPECT_EQ(bewegt(), wer);
-    EXPECT_EQ(ausgabe_von(bindungslaenge_automatisch), *wer ? "Abstand stimmt schon\n" : ausgabe);
-    rueckgaengig();
   }
-}
-
-TEST_F(Bearbeiten, AtomLoeschen) {
-  // the atom, what is printed, the bonds afterwards: the last atom, 6, has taken the number of the deleted one
-  for (auto [atom, ausgabe, danach] : {std::tuple{2, "", "0-1:1 1-4:1 3-2:1 "}, {6, "", "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 "},
-                                       {7, "Letztes Atom in Molekuel 1, nicht geloescht\n", ""},
-                                       {1, "nur in aktuellstem Molekuel bisher Atome loeschbar\n", ""}}) {
-    SCOPED_TRACE(atom);
-    bauen();
-    if (*danach) anz_molek = 1, anz_atome = 7;  // molecule 0 is the newest
-    std::string vorher = bindungen();
-    waehlen({atom});
-    EXPECT_EQ(ausgabe_von([&] { atom_loeschen(atom); }), ausgabe);
-    EXPECT_EQ(bindungen(), *danach ? danach : vorher);
-    EXPECT_EQ(nsel + molekuel[0].natoms + anz_atome, *danach ? 12 : 16);
-    speichern_und_lesen();
-  }
+  for (int i = 1; i <= 11; i++) bedienen(m_bindung, {{"", {std::to_string(1 + i / 10.0)}}});
+  for (int i = 0; i < 10; i++) bedienen(m_undo);
+  EXPECT_NEAR(abstand(1, 2), 1.1, 1e-9);
+  bedienen(m_undo, {{"Undo-Buffer empty"}});
 }
 
 // Lone pairs and deleted atoms renumber the tables; the undo records follow.
@@ -196,15 +177,6 @@ TEST_F(Bearbeiten, ElektronenpaareUeberall) {
   speichern_und_lesen();
 }
 
-TEST_F(Bearbeiten, ZehnSchritteZurueck) {
-  bauen();
-  waehlen({1, 2});
-  for (int i = 1; i <= 11; i++) bedienen(m_bindung, {{"", {std::to_string(1 + i / 10.0)}}});
-  for (int i = 0; i < 10; i++) bedienen(m_undo);
-  EXPECT_NEAR(abstand(1, 2), 1.1, 1e-9);
-  bedienen(m_undo, {{"Undo-Buffer empty"}});
-}
-
 TEST_F(Bearbeiten, MolekuelRotieren) {
   for (auto [auswahl, dialog, modus] :
        {std::tuple{std::vector<int>{7}, std::vector<Antwort>{{"Molekuel-Nr: (0 - 1): =1"}}, 11},
@@ -218,23 +190,14 @@ TEST_F(Bearbeiten, MolekuelRotieren) {
   }
 }
 
-// Help (21 lines), about box, edit mode off and exit.
-TEST(Programm, Befehle) {
-  // the command, its dialog; the requester's text, what is printed, edit_modus, exitflag, stopflag afterwards
-  const std::tuple<void (*)(long), std::vector<Antwort>, const char*, const char*, int> faelle[] = {
-      {m_hilfe, {{"    Hilfe\n    ----\n\nMaus mit linker Taste"}}, hilfetext, "", 100},
-      {m_ueber, {{""}}, "quil\nVersion 0.8", "", 100},
-      {m_edit_off, {}, "", "Menu \"m_edit_off\" aufgerufen (id=1)\n", 0},
-      {m_quit, {}, "", "", 11},
-  };
-  for (const auto& [befehl, dialog, text, ausgabe, flags] : faelle) {
-    SCOPED_TRACE(text);
-    edit_modus = 1, requester1.text[0] = requester1.jatext[0] = '\0';
-    EXPECT_EQ(bedienen(befehl, dialog), ausgabe);
-    EXPECT_EQ(std::string(requester1.text) + "|" + requester1.jatext + "|" + requester1.neintext,
-              std::string(text) + (*text ? "|ok|" : "||"));
-    EXPECT_EQ(edit_modus * 100 + exitflag * 10 + menu.stopflag, flags + 100 * (befehl == m_quit));
-  }
+// The help in a requester, of 21 lines; edit mode off; Exit, which stops the menu loop.
+TEST(Programm, HilfeEditmodusUndEnde) {
+  bedienen(m_hilfe, {{"    Hilfe\n    ----\n\nMaus mit linker Taste"}});
+  edit_modus = 1;
+  EXPECT_EQ(bedienen(m_edit_off), "Menu \"m_edit_off\" aufgerufen (id=1)\n");
+  EXPECT_EQ(edit_modus * 100 + exitflag * 10 + menu.stopflag, 0);
+  bedienen(m_quit);
+  EXPECT_EQ(exitflag * 10 + menu.stopflag, 11);
   EXPECT_EQ(std::count(hilfetext, hilfetext + std::strlen(hilfetext), '\n'), 20);
 }
 

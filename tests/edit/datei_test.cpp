@@ -91,14 +91,4 @@ TEST_F(Datei, SpeichernScheitert) {
   }
 }
 
-// Loading places the file's molecule beside those there; a name that does not open is reported.
-TEST_F(Datei, Laden) {
-  std::ofstream("t.xyz") << "2 1\n O 0 0 0\n H 0.96 0 0\n0 1\n";
-  bauen();
-  EXPECT_EQ(bedienen(m_open_file, {{"Lade Molekuel von xyz-Datei=test.xyz", {"t.xyz"}}}), namensfrage + "\"t.xyz\" eingelesen\n");
-  EXPECT_EQ(bedienen(m_open_file, {{"=t.xyz", {"nix"}}, {"kann \"nix\" nicht oeffnen.\n"}}), namensfrage);
-  EXPECT_EQ(std::to_string(anz_molek) + atomliste[8].name + atomliste[9].name + bindungen(), "3OH" "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 8-9:1 ");
-  for (int i = 0; i < 8; i++) EXPECT_GT(abstand(i, 8), 2.5);
-}
-
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 #include <tuple>
 #include <vector>
 
@@ -78,25 +77,16 @@ TEST_F(MenuTest, MouseEventsOneAfterAnother) {
   }
 }
 
-// The program's table, four columns, cell by cell; a later row fills a whole row of cells and drops texts
+// The program's handlers, four columns, cell by cell; a later row fills a whole row of cells and drops texts
 // beyond the columns; 500 cells; of 21 titles 19 lay out.
 TEST_F(MenuTest, TableRowsAndLimits) {
-  std::map<funkzeiger, std::string> namen = {
-      {m_open_file, "m_open_file"}, {m_save_file, "m_save_file"}, {m_quit, "m_quit"}, {m_undo, "m_undo"},
-      {m_atom_aendern, "m_atom_aendern"}, {m_bindung, "m_bindung"}, {m_molek_rot, "m_molek_rot"},
-      {m_neuesatom, "m_neuesatom"}, {m_edit_off, "m_edit_off"}, {m_shake, "m_shake"},
-      {m_shake_off, "m_shake_off"}, {m_ueber, "m_ueber"}, {m_hilfe, "m_hilfe"}};
-  std::string tabelle;
-  for (int i = 0; i < menu.imax; i++)
-    tabelle += mainmenu[i].text + (mainmenu[i].fun ? " " + namen[mainmenu[i].fun] : "") + (i % 4 == 3 ? "\n" : "|");
-  EXPECT_EQ(tabelle,
-            "File|Edit|Optimize|Hilfe\n"
-            "Open File... m_open_file|Undo m_undo|Shake m_shake|Ueber m_ueber\n"
-            "Save File... m_save_file|Atom aendern... m_atom_aendern|Shake off  <ESC> m_shake_off|Hilfe  H m_hilfe\n"
-            "Exit m_quit|Bindung aendern... m_bindung||\n"
-            "|Molekuel rotieren... m_molek_rot||\n"
-            "|neues Atom... m_neuesatom||\n"
-            "|Editmodus off   <ESC> m_edit_off||\n");
+  const funkzeiger keiner{}, soll[] = {keiner, keiner, keiner, keiner, m_open_file, m_undo, m_shake, m_ueber,
+                                       m_save_file, m_atom_aendern, m_shake_off, m_hilfe, m_quit, m_bindung, keiner,
+                                       keiner, keiner, m_molek_rot, keiner, keiner, keiner, m_neuesatom, keiner, keiner,
+                                       keiner, m_edit_off, keiner, keiner};
+  ASSERT_EQ(menu.imax, 28);
+  for (int i = 0; i < menu.imax; i++) EXPECT_EQ(mainmenu[i].fun, soll[i]) << i;
+  EXPECT_STREQ(mainmenu[2].text, "Optimize");
   menu.setmenu(5, "a", "b", "c", "d", "e", m_merken, funkzeiger{}, m_merken, m_merken, m_merken);
   EXPECT_TRUE(menu.imax == 32 && mainmenu[28].fun && !mainmenu[29].fun && mainmenu[31].fun);
   EXPECT_STREQ(mainmenu[31].text, "d");
