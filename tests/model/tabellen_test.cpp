@@ -117,9 +117,10 @@ TEST(Nachschieben, VerschiebtWasDieMarkenNichtAbtrennen) {
       {"in Molekuel 0", "00011", quer, {}, 0, true, "11100"}, {"in Molekuel 1", "00011", quer, {}, 3, true, "00011"},
       // depth first in bond table order, without a depth limit: bonded from the far end
       {"1000 Atome", std::string(MAX_ATOME, '0'), rueckwaerts, {}, 0, true, std::string(MAX_ATOME, '1')}};
-  for (const auto& [was, mol, bindungen, marken, start, startflag, soll] : faelle)
-    EXPECT_EQ(nachgeschoben(mol, bindungen, marken, [&] { atome_nachschieben(start, Vektor3d(0, 1, 0), startflag); }),
-              soll) << was;
+  for (const auto& [was, mol, bindungen, marken, start, startflag, soll] : faelle) {
+    auto schieben = [start = start, startflag = startflag] { atome_nachschieben(start, Vektor3d(0, 1, 0), startflag); };
+    EXPECT_EQ(nachgeschoben(mol, bindungen, marken, schieben), soll) << was;
+  }
   Quaternion q;
   q.drehung_definieren(Vektor3d(0, 0, 1), M_PI / 2);
   EXPECT_EQ(nachgeschoben("000000", kette, {1}, [&] { atome_nachschieben(2, atomliste[1].p, q, true); }), "001234");
