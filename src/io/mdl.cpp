@@ -64,6 +64,12 @@ void bindung_lesen(Molekuel& m, const char* zeile, const int* nummer, int n) {
 
 }  // namespace
 
+bool v2000_zeile(const char* zeile) {
+  char feld[7] = "";
+  if (std::strlen(zeile) >= 34) std::snprintf(feld, sizeof feld, "%s", zeile + 33);
+  return std::strcmp(feld + std::strspn(feld, " "), "V2000") == 0;
+}
+
 bool mdl_einlesen(FILE* fp) {
   char zeile[ZEILENLAENGE];
   for (int i = 0; i < 3; i++)
@@ -71,7 +77,10 @@ bool mdl_einlesen(FILE* fp) {
   while (zeile[0] == '\0')
     if (!getline(fp, zeile, ZEILENLAENGE)) return false;
   int anzahl[2];
-  if (!ganzzahlen_lesen(zeile, 2, anzahl)) return false;
+  // A comment in the third line: the count line is the next one when it says V2000.
+  if (!ganzzahlen_lesen(zeile, 2, anzahl) &&
+      !(getline(fp, zeile, ZEILENLAENGE) && v2000_zeile(zeile) && ganzzahlen_lesen(zeile, 2, anzahl)))
+    return false;
   int atome = anzahl[0], bindungen = anzahl[1];
   if (atome <= 0 || bindungen < 0 || atome > MAX_ATOME - anz_atome || bindungen > MAX_BONDS - anz_bonds)
     return false;

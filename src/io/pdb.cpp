@@ -1,9 +1,13 @@
-// PDB input: atoms from ATOM records, named by the element symbol of columns 77-78 where there
-// is one, else by the letter in column 14.
+// PDB input: atoms from ATOM and HETATM records, named by the element symbol of columns 77-78
+// where there is one, else by the letter in column 14; bonds from CONECT records.
 #include "io/pdb.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstring>
+#include <map>
+#include <utility>
 
 #include "io/zeilen.h"
 #include "model/elemente.h"
@@ -12,6 +16,15 @@
 namespace {
 
 enum class Kettenende { ter, end, voll };
+
+// What one file's records name: the atom read for each serial number, and how often the CONECT
+// records of each atom name each partner.
+struct Verweise {
+  std::map<int, int> atom;
+  std::map<std::pair<int, int>, int> conect;
+};
+
+bool satz(const char* zeile, const char* name) { return std::strncmp(zeile, name, std::strlen(name)) == 0; }
 
 // x, y and z from their columns 31-38, 39-46 and 47-54; a line whose fields are not there
 // is read as white-space separated numbers from column 23 on: residue number, x, y, z.
@@ -38,25 +51,42 @@ bool element_lesen(const char* zeile, char* name) {
   return pernr(name) > 0;
 }
 
-void pdb_atom(Molekuel& m, const char* zeile) {
+void pdb_atom(Molekuel& m, const char* zeile, Verweise& v) {
   std::size_t laenge = std::strlen(zeile);
   if (laenge > 14 && zeile[14] == 'X') return;  // OXT, the terminal oxygen
   char name[3];
   if (!element_lesen(zeile, name)) name[0] = laenge > 13 ? zeile[13] : '\0', name[1] = '\0';
-  Vektor3d v = pdb_position(zeile);
-  if (position_endlich(v.x, v.y, v.z, zeile)) m.addatom(name, v);
+  Vektor3d p = pdb_position(zeile);
+  if (!position_endlich(p.x, p.y, p.z, zeile)) return;
+  m.addatom(name, p);
+  int serial;
+  if (feld_lesen(zeile, 7, 11, &serial)) v.atom.emplace(serial, m.ia + m.natoms - 1);
+}
+
+// A CONECT record: the atom's serial number in columns 7-11, its partners' in 12-16, 17-21,
+// 22-26 and 27-31; a record not written in its columns is read as white-space separated numbers.
+void conect_lesen(const char* zeile, Verweise& v) {
+  int nummer[5], n = 0;
+  while (n < 5 && feld_lesen(zeile, 7 + 5 * n, 11 + 5 * n, &nummer[n])) n++;
+  if (n == 0) {
+    const char* s = std::strlen(zeile) > 6 ? zeile + 6 : "";
+    while (n < 5 && (s = ganzzahl_lesen(s, &nummer[n]))) n++;
+  }
+  for (int i = 1; i < n; i++) v.conect[{nummer[0], nummer[i]}]++;
 }
 
 // Reads one chain into m until TER, END, the end of the file, or until its reservation is full.
-Kettenende kette_lesen(FILE* fp, Molekuel& m, char* zeile, bool hat_zeile) {
+Kettenende kette_lesen(FILE* fp, Molekuel& m, char* zeile, bool hat_zeile, Verweise& v) {
   while (m.natoms < m.maxatoms) {
     if (!hat_zeile && !getline(fp, zeile, ZEILENLAENGE)) return Kettenende::end;
     hat_zeile = false;
-    if (std::strncmp(zeile, "ATOM", 4) == 0)
-      pdb_atom(m, zeile);
-    else if (std::strncmp(zeile, "TER", 3) == 0)
+    if (satz(zeile, "ATOM") || satz(zeile, "HETATM"))
+      pdb_atom(m, zeile, v);
+    else if (satz(zeile, "CONECT"))
+      conect_lesen(zeile, v);
+    else if (satz(zeile, "TER"))
       return Kettenende::ter;
-    else if (std::strncmp(zeile, "END", 3) == 0)
+    else if (satz(zeile, "END"))
       return Kettenende::end;
     else
       std::printf("unbekanntes Schluesselwort in pdb-Datei: \"%s\"\n", zeile);
@@ -64,9 +94,8 @@ Kettenende kette_lesen(FILE* fp, Molekuel& m, char* zeile, bool hat_zeile) {
   return Kettenende::voll;
 }
 
-}  // namespace
-
-void pdb_einlesen(FILE* fp, const char* erste_zeile) {
+// Reads chain after chain into new molecules.
+void ketten_lesen(FILE* fp, const char* erste_zeile, Verweise& v) {
   char zeile[ZEILENLAENGE] = "";
   bool hat_zeile = erste_zeile != nullptr;
   if (hat_zeile) std::snprintf(zeile, sizeof zeile, "%s", erste_zeile);
@@ -80,7 +109,7 @@ void pdb_einlesen(FILE* fp, const char* erste_zeile) {
     Molekuel& m = molekuel[nr];
     int reserviert = MAX_ATOME - nrstart;
     m.init(nr, reserviert, 0);
-    Kettenende ende = kette_lesen(fp, m, zeile, hat_zeile);
+    Kettenende ende = kette_lesen(fp, m, zeile, hat_zeile, v);
     hat_zeile = false;
     m.rest_freigeben();
     if (ende == Kettenende::voll) {
@@ -89,4 +118,57 @@ void pdb_einlesen(FILE* fp, const char* erste_zeile) {
     }
     if (ende != Kettenende::ter) return;
   }
+}
+
+// One bond per pair of atoms of one molecule that the CONECT records name, in the order of the
+// atom numbers (so each molecule's bonds follow each other); its order is how often the pair is
+// listed from either side, at most 3. What names no atom read, or two molecules, is reported once.
+void bindungen_anlegen(const Verweise& v) {
+  std::map<std::pair<int, int>, std::array<int, 2>> paare;  // how often each end names the other
+  int ignoriert = 0;
+  for (const auto& [paar, anzahl] : v.conect) {
+    auto a = v.atom.find(paar.first), b = v.atom.find(paar.second);
+    if (a == v.atom.end() || b == v.atom.end() || a->second == b->second ||
+        atomliste[a->second].molekuelnr != atomliste[b->second].molekuelnr) {
+      ignoriert += anzahl;
+      continue;
+    }
+    paare[std::minmax(a->second, b->second)][a->second > b->second] += anzahl;
+  }
+  if (ignoriert > 0)
+    std::printf("CONECT in pdb-Datei: %d Verweise auf ungelesene Atome oder zwischen Molekuelen ignoriert\n",
+                ignoriert);
+  for (const auto& [paar, anzahl] : paare) {
+    if (anz_bonds == MAX_BONDS) {
+      std::printf("zu viele Bindungen, auf %d begrenzt\n", MAX_BONDS);
+      return;
+    }
+    int nr = atomliste[paar.first].molekuelnr;
+    bondliste[anz_bonds++].set(paar.first, paar.second, std::min(3, std::max(anzahl[0], anzahl[1])), nr);
+    molekuel[nr].nbonds++;
+  }
+}
+
+const char* const satznamen[] = {
+    "HEADER", "OBSLTE", "TITLE",  "SPLIT",  "CAVEAT", "COMPND", "SOURCE", "KEYWDS", "EXPDTA",
+    "NUMMDL", "MDLTYP", "AUTHOR", "REVDAT", "SPRSDE", "JRNL",   "REMARK", "DBREF",  "DBREF1",
+    "DBREF2", "SEQADV", "SEQRES", "MODRES", "HET",    "HETNAM", "HETSYN", "FORMUL", "HELIX",
+    "SHEET",  "SSBOND", "LINK",   "CISPEP", "SITE",   "CRYST1", "ORIGX1", "ORIGX2", "ORIGX3",
+    "SCALE1", "SCALE2", "SCALE3", "MTRIX1", "MTRIX2", "MTRIX3", "MODEL",  "ATOM",   "ANISOU",
+    "TER",    "HETATM", "ENDMDL", "CONECT", "MASTER", "END"};
+
+}  // namespace
+
+bool pdb_satz(const char* zeile) {
+  for (const char* name : satznamen) {
+    std::size_t n = std::strlen(name);
+    if (satz(zeile, name) && std::strspn(zeile + n, " ") >= std::min(6 - n, std::strlen(zeile + n))) return true;
+  }
+  return false;
+}
+
+void pdb_einlesen(FILE* fp, const char* erste_zeile) {
+  Verweise v;
+  ketten_lesen(fp, erste_zeile, v);
+  bindungen_anlegen(v);
 }

@@ -22,12 +22,23 @@ bool zaehlzeile(const char* zeile) {
          ganzzahl_lesen(s, &bindungen) && atome > 0 && bindungen >= 0;
 }
 
+// Plain XYZ: a line holding only the atom count, then (after a title line) atom lines.
+bool xyz_ohne_bindungen(char (*zeilen)[ZEILENLAENGE]) {
+  int atome;
+  const char* s = ganzzahl_lesen(zeilen[0], &atome);
+  return s && atome > 0 && !s[std::strspn(s, " \t")] && (atomzeile(zeilen[1]) || atomzeile(zeilen[2]));
+}
+
 Format format_erkennen(char (*zeilen)[ZEILENLAENGE]) {
   if (zaehlzeile(zeilen[0])) return Format::xyz;
   if (std::strncmp(zeilen[0], "molek", 5) == 0 || std::strncmp(zeilen[1], "molek", 5) == 0)
     return Format::xyz;
   if (std::strncmp(zeilen[0], "ATOM", 4) == 0) return Format::pdb;
   if (std::strncmp(zeilen[1] + std::strspn(zeilen[1], " "), "Marvin", 6) == 0) return Format::mdl;
+  for (int i = 0; i < 4; i++)
+    if (v2000_zeile(zeilen[i])) return Format::mdl;
+  if (pdb_satz(zeilen[0])) return Format::pdb;
+  if (xyz_ohne_bindungen(zeilen)) return Format::xyz;
   return Format::unbekannt;
 }
 
@@ -46,6 +57,12 @@ bool unbek_einlesen(FILE* fp) {
     pdb_einlesen(fp);
   else
     xyzeinlesen(fp);
+  return true;
+}
+
+bool struktur_einlesen(FILE* fp, bool formatsuche) {
+  if (formatsuche) return unbek_einlesen(fp);
+  xyzeinlesen(fp);
   return true;
 }
 

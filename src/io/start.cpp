@@ -1,9 +1,12 @@
 // Start-up: the command line "quil [-Flags] [Quellname1] [Quellname2] [Quellname3]".
 #include "io/start.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "io/datei.h"
 #include "io/sniff.h"
@@ -20,10 +23,12 @@ constexpr int NAMENSLAENGE = 80;
 
 bool flagge(char c) { return argflag[c & 0x7f]; }
 
-void anwendung_zeigen() {
+void version_zeigen(bool anwendung) {
   std::printf("quil %s\n", versionstext);
-  std::puts("Anwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]");
-  std::puts("  Flags: u=unbekanntes Format suchen");
+  if (anwendung) {
+    std::puts("Anwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]");
+    std::puts("  Flags: u=unbekanntes Format suchen");
+  }
   std::exit(0);
 }
 
@@ -37,16 +42,29 @@ bool xyzdatei_einlesen(const char* name) {
 }
 
 void quelle_einlesen(const char* name, bool formatsuche) {
-  if (formatsuche) {
-    if (unbek_einlesen(name))
-      std::printf("%s eingelesen\n", name);
-    else
-      std::printf("Fileformat von \"%s\" nicht erkannt\n", name);
-  } else if (xyzdatei_einlesen(name)) {
-    std::printf("%s eingelesen\n", name);
-  } else {
+  FILE* fp = zum_lesen_oeffnen(name);
+  if (!fp) {
     std::printf("konnte \"%s\" nicht oeffnen\n", name);
+    return;
   }
+  bool gelesen = struktur_einlesen(fp, formatsuche);
+  std::fclose(fp);
+  if (gelesen)
+    std::printf("%s eingelesen\n", name);
+  else
+    std::printf("Fileformat von \"%s\" nicht erkannt\n", name);
+}
+
+// The default file from the working directory, else the copy installed with quil, found from
+// the folder of the program so that the installation may move.
+bool vorgabe_einlesen() {
+  if (xyzdatei_einlesen(filename0)) return true;
+  char programm[4096];
+  ssize_t n = readlink("/proc/self/exe", programm, sizeof programm - 1);
+  if (n <= 0) return false;
+  std::string pfad(programm, static_cast<std::size_t>(n));
+  pfad.erase(pfad.rfind('/') + 1);
+  return xyzdatei_einlesen((pfad + QUIL_DATEN "/" + filename0).c_str());
 }
 
 // Copies a file name into its buffer; a name that does not fit is refused: false.
@@ -74,15 +92,17 @@ void kommandozeile_ausfuehren(int argc, char** argv) {
   bool gemerkt[3] = {false, false, false};
   int j = 0;
   for (int i = 1; i < argc; i++) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "--version") == 0)
+      version_zeigen(argv[i][2] == 'h');
     if (argv[i][0] == '-' || argv[i][0] == '?')
       setargflags(argv[i]);
     else if (++j <= 3)
       namen[j - 1] = argv[i];
   }
-  if (flagge('?') || j > 3) anwendung_zeigen();
+  if (flagge('?') || j > 3) version_zeigen(true);
   for (int k = 0; k < j; k++) gemerkt[k] = namen_merken(quellname[k], namen[k]);
   if (j == 0 || (gemerkt[0] && quellname[0][0] == '\0')) {
-    if (!xyzdatei_einlesen(filename0)) std::printf("kann \"%s\" nicht oeffnen.\n", filename0);
+    if (!vorgabe_einlesen()) std::printf("kann \"%s\" nicht oeffnen.\n", filename0);
     return;
   }
   if (gemerkt[0]) quelle_einlesen(quellname[0], flagge('U') || index(quellname[0], ".xyz") < 0);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "io/pdb.h"
 #include "io/zeilen.h"
@@ -22,7 +23,7 @@ Kopf kopf_lesen(FILE* fp, char* zeile, int* molekuele) {
   while (naechste_zeile(fp, zeile)) {
     const char* s = zeile + std::strspn(zeile, " ");
     if (std::isdigit(static_cast<unsigned char>(*s))) return Kopf::zaehlzeile;
-    if (beginnt_mit(s, "ATOM")) return Kopf::pdb;
+    if (beginnt_mit(s, "ATOM") || beginnt_mit(s, "HETATM")) return Kopf::pdb;
     if (beginnt_mit(s, "mol")) {
       myscanf(s + 3, molekuele);
       if (*molekuele < 1) {
@@ -55,13 +56,17 @@ bool platz_fuer(int atome, int bindungen) {
   return true;
 }
 
+// Splits an atom line into its name and x, y, z; false when not all four fields are there.
+bool atom_zerlegen(const char* zeile, char* name, double* x, double* y, double* z) {
+  const char* s = wort_lesen(zeile, name, ZEILENLAENGE);
+  return s && (s = zahl_lesen(s, x)) && (s = zahl_lesen(s, y)) && zahl_lesen(s, z);
+}
+
 // An atom line; the atom's number, or -1 when its position is not finite and it was left out.
 int atomzeile_lesen(Molekuel& m, const char* zeile) {
   char name[ZEILENLAENGE] = "";
   double x = 0, y = 0, z = 0;
-  const char* s = wort_lesen(zeile, name, sizeof name);
-  if (!(s && (s = zahl_lesen(s, &x)) && (s = zahl_lesen(s, &y)) && zahl_lesen(s, &z)))
-    std::printf("Fehler: zeile=\"%s\"\n", zeile);
+  if (!atom_zerlegen(zeile, name, &x, &y, &z)) std::printf("Fehler: zeile=\"%s\"\n", zeile);
   if (std::strlen(name) > 2) std::printf("Fehlerhaftes Atom: \"%s\"\n", name);
   if (!position_endlich(x, y, z, zeile)) return -1;
   Vektor3d v(x, y, -z);
@@ -127,7 +132,8 @@ void platzieren(int nrstart) {
 bool block_lesen(FILE* fp, char* zeile) {
   int atome = 0, bindungen = 0;
   const char* s = ganzzahl_lesen(zeile, &atome);
-  if (s && !ganzzahl_lesen(s, &bindungen)) bindungen = 0;
+  bool titel = s && !ganzzahl_lesen(s, &bindungen);  // plain XYZ: the atom count, then a title line
+  if (titel) bindungen = 0;
   if (bindungen < 0) {
     std::printf("Fehler in xyz-Datei: \"%s\"\n", zeile);
     bindungen = 0;
@@ -137,7 +143,8 @@ bool block_lesen(FILE* fp, char* zeile) {
   Molekuel& m = molekuel[nr];
   m.init(nr, atome, bindungen);
   int nummer[MAX_ATOME], n = 0;
-  while (n < atome && naechste_zeile(fp, zeile)) nummer[n++] = atomzeile_lesen(m, zeile);
+  while (n < atome && naechste_zeile(fp, zeile))
+    if (!std::exchange(titel, false) || atomzeile(zeile)) nummer[n++] = atomzeile_lesen(m, zeile);
   for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindungszeile_lesen(m, zeile, nummer, n);
   m.rest_freigeben();
   if (nr > 0 && m.ia > 0 && m.natoms > 0) platzieren(m.ia);
@@ -155,6 +162,12 @@ bool eigene_bindung(const Molekuel& m, const Bondlist& b) {
 }
 
 }  // namespace
+
+bool atomzeile(const char* zeile) {
+  char name[ZEILENLAENGE];
+  double x, y, z;
+  return atom_zerlegen(zeile, name, &x, &y, &z);
+}
 
 void xyzeinlesen(FILE* fp) {
   char zeile[ZEILENLAENGE];

@@ -5,8 +5,11 @@
 #include <cstdio>
 
 // Reads every molecule block from fp into the tables; every molecule after the very first
-// is placed beside the atoms already loaded. Hands over to the PDB reader at an "ATOM" header.
+// is placed beside the atoms already loaded. Hands over to the PDB reader at an "ATOM" or
+// "HETATM" header line. A count line of one number may be followed by a title line (plain XYZ).
 void xyzeinlesen(FILE* fp);
+// A line of an element symbol and three numbers (further fields are ignored).
+bool atomzeile(const char* zeile);
 // Writes molecule nr as one block; prints the saved message when name is not null.
 void molekuel_xyzspeichern(int nr, FILE* fp, const char* name);
 // flag -1: everything as one molecule; any other value: one block per molecule. Prints the saved

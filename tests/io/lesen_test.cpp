@@ -62,6 +62,7 @@ TEST(Xyz, Lesen) {
            {"letzte Zeile ohne Zeilenende geht verloren", "2 2\nC 0 0 0\nO 0 0 1.2\n0 1 2\n1 0",
             "| 0:0+2/1 C(0,0,-0) O(0,0,-1.2) 0-1:2"},
            {"Zaehlzeile mit nur einer Zahl", "2\nH 0 0 0\nH 0 0 1\n", "| 0:0+2/0 H(0,0,-0) H(0,0,-1)"},
+           {"HETATM: an den PDB-Leser", "Titel\nHETATM    1  O   HOH A   1 4 5 6\n", "| 0:0+1/0 O(4,5,6)"},
            {"negative Bindungszahl", "1 -5\nH 1 2 3\n", "Fehler in xyz-Datei: \"1 -5\"\n| 0:0+1/0 H(1,2,-3)"},
            {"fehlerhafte Bindungszeilen", "2 4\nC 0 0 0\nC 0 0 1\n0 2\n-1 1\n7\n1 0 2\n",
             "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"0 2\"\nFehler: Atomnummer ausserhalb des Molekuels: "
@@ -126,10 +127,9 @@ TEST(Pdb, Dateien) {
            {"nur Spalte 14 benennt das Atom, OXT faellt weg",
             atom(" CA ", 0, 0, 0) + atom("FE  ", 1, 1, 1) + atom(" OXT", 2, 2, 2) + atom(" H  ", 3, 3, 3) + "END\n",
             "unbekanntes Atom 'E'\n| 0:0+3/0 C(0,0,0) E(1,1,1) H(3,3,3)"},
-           {"unbekannte Satzarten werden gemeldet, ENDMDL endet",
+           {"unbekannte Satzarten werden gemeldet, HETATM gelesen, ENDMDL endet",
             "REMARK hallo\nHETATM    1  O   HOH\n" + atom(" C  ", 1, 1, 1) + "ENDMDL\n" + atom(" C  ", 2, 2, 2),
-            "unbekanntes Schluesselwort in pdb-Datei: \"REMARK hallo\"\n"
-            "unbekanntes Schluesselwort in pdb-Datei: \"HETATM    1  O   HOH\"\n| 0:0+1/0 C(1,1,1)"},
+            "unbekanntes Schluesselwort in pdb-Datei: \"REMARK hallo\"\n| 0:0+2/0 O(0,0,0) C(1,1,1)"},
            // touching coordinates; an insertion code in column 27; a line without columns read word by word
            {"Koordinaten aus ihren Spalten",
             atom(" C  ", -100.123, -200.5, -300.25) + atom(" N  ", 1.5, 2.5, 3.5, "ALA A  12A") +
@@ -186,17 +186,32 @@ TEST(Mdl, BeruehrendeFelderNachSpalten) {
 }
 
 TEST(Sniff, Formate) {
-  const std::string atom = "ATOM      1  N   ALA A   1       1.000   2.000   3.000\n", nein = "abgelehnt\n|";
+  const std::string atom = "ATOM      1  N   ALA A   1       1.000   2.000   3.000\n", nein = "abgelehnt\n|",
+                    mol = "  2  1  0  0  0  0  0  0  0  0999 V2000\n    0.0000    0.0000    0.0000 C   0  0\n"
+                          "    1.3300    0.0000    0.0000 C   0  0\n  1  2  2  0\nM  END\n",
+                    het = "HETATM    1  C1  UNL     1       0.000   0.000   0.000  1.00  0.00           C\n"
+                          "HETATM    2  O1  UNL     1       1.200   0.000   0.000  1.00  0.00           O\n";
   pruefen({{"Zaehlzeile: Strukturtext", "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n", "| 0:0+2/1 H(0,0,-0) H(0,0,-0.74) 0-1:1"},
            {"keine Atome", "0 1\nH 0 0 0\n", nein}, {"eingerueckt", " 2 1\nH 0 0 0\n", nein},
-           {"negative Bindungszahl", "2 -1\nH 0 0 0\n", nein}, {"nur eine Zahl", "2\nH 0 0 0\nH 0 0 1\n", nein},
+           {"negative Bindungszahl", "2 -1\nH 0 0 0\n", nein}, {"nur eine Zahl: XYZ ohne Titel", "2\nH 0 0 0\nH 0 0 1\n", "| 0:0+2/0 H(0,0,-0) H(0,0,-1)"},
            {"Molekuelzeile in Zeile 1", "molekuele=1\n1 0\nC 0 0 0\n", "| 0:0+1/0 C(0,0,-0)"},
            {"Molekuelzeile in Zeile 2", "Titel\nmolekuele=1\n1 0\nC 0 0 0\n", "| 0:0+1/0 C(0,0,-0)"},
            {"ATOM in Zeile 1: PDB", atom + "END\n", "| 0:0+1/0 N(1,2,3)"},
-           {"ATOM erst in Zeile 2", "HEADER    X\n" + atom + "END\n", nein},
            {"Marvin in Zeile 2: MDL", "Name\n   Marvin  0101\n\n  1  0\n    0.0000    0.0000    0.0000 N   0\n",
             "| 0:0+1/0 N(0,0,0)"},
-           {"MDL ohne Atome", "Name\n  Marvin\n\n  0  0\n", nein}},
+           {"MDL ohne Atome", "Name\n  Marvin\n\n  0  0\n", nein},
+           // as Open Babel, RDKit and the databases write them
+           {"XYZ mit Titel", "2\nwater\nO 0 0 0\nH 0.96 0 0\n", "| 0:0+2/0 O(0,0,-0) H(0.96,0,-0)"},
+           {"mol", "ethene\n OpenBabel12072618083D\n\n" + mol, "| 0:0+2/1 C(0,0,0) C(1.33,0,0) 0-1:2"},
+           {"SDF: Kommentar in Zeile 3, das erste Molekuel", "ethene\n     RDKit          3D\nvon Hand\n" + mol +
+            "$$$$\nzwei\n\n\n  1  0  0  0  0  0  0  0  0  0999 V2000\n", "| 0:0+2/1 C(0,0,0) C(1.33,0,0) 0-1:2"},
+           {"PDB: HEADER, Doppelbindung, Verweis ohne Atom", "HEADER    TEST\n" + het + "CONECT    1    2    2    9\n"
+            "CONECT    2    1    1\nEND\n", "unbekanntes Schluesselwort in pdb-Datei: \"HEADER    TEST\"\nCONECT in "
+            "pdb-Datei: 1 Verweise auf ungelesene Atome oder zwischen Molekuelen ignoriert\n| 0:0+2/1 C(0,0,0) O(1.2,0,0) 0-1:2"},
+           {"PDB: COMPND, Verweis zwischen Molekuelen", "COMPND    co\n" + het + "TER\n" + het + "CONECT 1 2 3\n",
+            "unbekanntes Schluesselwort in pdb-Datei: \"COMPND    co\"\nCONECT in pdb-Datei: 1 Verweise auf ungelesene Atome"
+            " oder zwischen Molekuelen ignoriert\n| 0:0+2/1 1:2+2/0 C(0,0,0) O(1.2,0,0) C(0,0,0) O(1.2,0,0) 0-1:1"},
+           {"PDB: HETATM, dreifach", het + "CONECT    1    2    2    2    2\n", "| 0:0+2/1 C(0,0,0) O(1.2,0,0) 0-1:3"}},
           [](FILE* fp) { if (!unbek_einlesen(fp)) std::puts("abgelehnt"); },
           5);  // without the five lines that show the first four (the command line tests see those)
 }
@@ -238,15 +253,16 @@ TEST(Kommandozeile, DateienUndAnwendung) {
                                               "p.pdb eingelesen\np.pdb eingelesen\n|2"},
            {{"h2.dat"}, suche_h2 + "h2.dat eingelesen\n|1"},  // a name without ".xyz" is sniffed
            {{"-u", "h2.xyz"}, suche_h2 + "h2.xyz eingelesen\n|1"}, {{"h2.xyz.alt"}, "h2.xyz.alt eingelesen\n|1"},
-           {{"fehlt.dat"}, "Fileformat von \"fehlt.dat\" nicht erkannt\n|0"},
+           {{"fehlt.dat"}, "konnte \"fehlt.dat\" nicht oeffnen\n|0"},
            {{""}, "Fehler in xyzeinlesen(): keine Atome\n|0"},  // an empty first name: the default file
            {{lang, "h2.xyz"}, zu_lang + "h2.xyz eingelesen\n|1"},  // as a name that does not open
            {{passt + ".xyz", lang}, zu_lang + "konnte \"" + passt + ".xyz\" nicht oeffnen\n|0"}})
     EXPECT_EQ(quil(argumente), erwartet) << argumente.size();
   // usage, on standard output before any window opens, for "?" in a flag word or more than three names
-  for (const char* argumente : {"-?", "?", "-x?", "a b c d", "-u ?x"})
+  for (const char* argumente : {"-?", "?", "-x?", "a b c d", "-u ?x", "--help"})
     EXPECT_EQ(programm(argumente), "quil Version 0.8\nAnwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]\n"
                                    "  Flags: u=unbekanntes Format suchen\n|0") << argumente;
+  EXPECT_EQ(programm("a --version"), "quil Version 0.8\n|0");
   std::remove("Alanin.xyz");
   EXPECT_EQ(quil({}), "kann \"Alanin.xyz\" nicht oeffnen.\n|0");
   EXPECT_EQ(chdir(vorher), 0);
