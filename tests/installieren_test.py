@@ -36,17 +36,13 @@ class Installieren(unittest.TestCase):
             self.assertEqual(text.stderr, "", seite)
             self.assertEqual([a for a in abschnitte if a not in text.stdout.splitlines()], [], seite)
         self.assertEqual((ziel / "share/quil/Alanin.xyz").read_bytes(), (QUELLE / "Alanin.xyz").read_bytes())
-        # Without Alanin.xyz in the working directory quil reads the installed copy, found from the program also
-        # after the prefix moved; here a broken one, so that what quil read shows in its output.
+        # Without Alanin.xyz in the working directory quil reads the installed copy, also from a moved prefix; here a
+        # broken one, so that reading it shows (without a display quil then fails to open its window).
         verschoben = ziel.rename(basis / "verschoben")
         (verschoben / "share/quil/Alanin.xyz").write_text("kaputt\n")
-        leer = self.enterContext(tempfile.TemporaryDirectory())
         ohne_anzeige = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
-        lauf = subprocess.run(verschoben / "bin/quil", cwd=leer, env=ohne_anzeige, capture_output=True, text=True,
-                              timeout=60)  # not check=True: without a display quil cannot open its window
+        lauf = subprocess.run(verschoben / "bin/quil", cwd=basis, env=ohne_anzeige, capture_output=True, text=True)
         self.assertIn("Fehler in xyzeinlesen(): keine Atome", lauf.stdout)
-        self.assertNotIn("nicht oeffnen", lauf.stdout)
-
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -1,4 +1,5 @@
-// Loading and saving from the menu. Saving proposes "default.xyz" and then the series
+// Loading and saving from the menu. Loading reads a name with ".xyz" as structure text and
+// recognises other files by their content, as start-up does with the first file. Saving proposes "default.xyz" and then the series
 // "default1.xyz", "default2.xyz", ...; a file of the chosen name is never replaced.
 #include "edit/datei.h"
 
@@ -7,7 +8,9 @@
 #include <mutex>
 
 #include "io/datei.h"
+#include "io/sniff.h"
 #include "io/xyz.h"
+#include "io/zeilen.h"
 #include "model/tabellen.h"
 #include "relax/epaare.h"
 #include "ui/requester.h"
@@ -78,11 +81,13 @@ void m_open_file(long) {
   if (nachfilenamefragen("Lade Molekuel von xyz-Datei", filename, NAMENSLAENGE) != 1) return;
   FILE* fp = zum_lesen_oeffnen(filename);
   if (!fp) return myprints("kann \"%s\" nicht oeffnen.\n", filename);
+  bool gelesen;
   {
     Sperre sperre(tabellen_sperre);
-    xyzeinlesen(fp);
+    gelesen = struktur_einlesen(fp, index(filename, ".xyz") < 0);
   }
   std::fclose(fp);
+  if (!gelesen) return myprints("Fileformat von \"%s\" nicht erkannt", filename);
   std::printf("\"%s\" eingelesen\n", filename);
 }
 

@@ -68,11 +68,14 @@ void Gadget::spezial(int c) {
   if (c == 111) key(127);
 }
 
-// A text field takes the whole text, cut to its buffer; any other value is scanned, and a
-// text that does not scan leaves the variable as it was.
+// A text field takes the whole text, cut to its buffer; any other value is scanned, a decimal
+// comma read as a point, and a text that does not scan leaves the variable as it was.
 void Gadget::save() const {
   if (!enthaelt(cstr, "s")) {
-    std::sscanf(eingabetext, cstr, pdata);
+    char zahl[REQ_FELDTEXT];
+    std::snprintf(zahl, sizeof zahl, "%s", eingabetext);
+    std::replace(zahl, zahl + std::strlen(zahl), ',', '.');
+    std::sscanf(zahl, cstr, pdata);
     return;
   }
   if (textmax < 1) return;

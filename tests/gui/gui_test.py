@@ -9,6 +9,9 @@ from treiber import HELLBLAU, HINTERGRUND, MENU, MENUGRAU, REQUESTERGRAU, Quil, 
 TESTS = pathlib.Path(__file__).resolve().parents[1]
 ALANIN = {"Alanin.xyz": (TESTS.parent / "Alanin.xyz").read_text()}
 WASSER = {"wasser.xyz": "3 2\n O 0 0 0\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n"}
+WASSER_MOL = {"wasser.mol": "wasser\n OpenBabel\n\n  3  2  0  0  0  0  0  0  0  0999 V2000\n" + "".join(
+    f"{x:10.4f}{y:10.4f}    0.0000 {e}   0  0\n" for e, x, y in [("O", 5, 0), ("H", 5.96, 0), ("H", 4.76, 0.93)])
+    + "  1  2  1  0\n  1  3  1  0\nM  END\n"}
 QUIL = os.path.abspath(os.environ["QUIL"])
 
 
@@ -151,17 +154,17 @@ class TastenTest(QuilTest):
 class DateiTest(QuilTest):
     """An editing run saved under the proposed names: Delete; a bond stretched, an angle and a dihedral typed
     (shown without further input) and dragged in mode M or N, half a degree per motion; Undo; "a" and "neues
-    Atom..."; a second molecule opened; the help; a shake stopped by ESC, the next one run to its end."""
-    SCHRITTE = [((1, 2), "Bindung", "1.8", None, []),  # CA-C, then N-CA-C, then H-N-CA-C
+    Atom..."; a mol file opened at its own place; the help; a shake stopped by ESC, the next one run to its end."""
+    SCHRITTE = [((1, 2), "Bindung", "1,8", None, []),  # a decimal comma  # CA-C, then N-CA-C, then H-N-CA-C
                 ((0, 1, 2), "Return", "100", "m", [(600 + 4 * k, 700) for k in range(1, 11)]),
                 ((7, 0, 1, 2), "Return", "0", "n", [(600, 700 - 4 * k) for k in range(1, 7)])]
     MELDUNGEN = ["Diederwinkel aendern von 180.000000 nach 0.000000\n", 'Alles als einziges Molekuel in "default.xyz"',
-                 "Abstand korrigiert auf 1.540000\n", '"wasser.xyz" eingelesen\n', 'Molekuele in "default1.xyz"',
+                 "Abstand korrigiert auf 1.540000\n", '"wasser.mol" eingelesen\n', 'Molekuele in "default1.xyz"',
                  "shake off\n", "shake fertig\n", 'Alle Molekuele in "default2.xyz" gespeichert.\n']
     HILFE = "\n    Hilfe\n    ----\n\nMaus mit linker Taste(.*\n){17}  Home: Kamera auf Anfangsposition ruecksetzen\n"
 
     def test_bearbeiten(self):
-        q, a = self.starten(inhalte=dict(ALANIN, **WASSER))
+        q, a = self.starten(inhalte=dict(ALANIN, **WASSER_MOL))
         self.waehlen(12)  # at the edge: the background shows where it was
         q.taste("Delete")
         bilder = [q.bild()]
@@ -189,7 +192,7 @@ class DateiTest(QuilTest):
         q.taste("Escape")
         q.menu("neues Atom", "N")
         vorher = q.bild()
-        q.menu("Open", "wasser.xyz")
+        q.menu("Open", "wasser.mol")
         geoeffnet = q.bild()
         self.assertNotEqual(geoeffnet, vorher)
         (alanin, bindungen), (wasser, wasser_bindungen) = self.speichern("default1.xyz", True, tippen=False)
@@ -218,7 +221,7 @@ class DateiTest(QuilTest):
             self.assertAlmostEqual(abs(gezogen[i][1] - gezogen[k][1]), abs(alt[i][1] - alt[k][1]), delta=2e-6)
         self.assertLess(max(abs(p - q) for (_, p), (_, q) in zip(alanin, alt)), 1e-5)  # Undo, "a": all back in place
         self.assertEqual(wasser_bindungen, ["0 1", "0 2"])
-        self.assertGreater(min(abs(w - x) for _, w in wasser for _, x in alanin), 2.5)
+        self.assertEqual(wasser, [("O", (5, 0, 0)), ("H", (5.96, 0, 0)), ("H", (4.76, 0.93, 0))])
         self.assertEqual([elemente(atome) for atome, _ in geschuettelt], [elemente(alanin), elemente(wasser)])
 
 
@@ -324,12 +327,13 @@ class EingabenTest(QuilTest):
          (1000, 0)),
         ("PDB-Elemente", {"a.pdb": daten("element.pdb")}, ["a.pdb"], [], r"a.pdb eingelesen\n", (5, 0, "ZnClFeCaC")),
         ("MDL-Spalten", {"a.mol": MDL}, ["a.mol"], [], r"a.mol eingelesen\n", (100, 150)),
-        ("Verzeichnis", {}, ["."], [], r'\AFileformat von "." nicht erkannt\n', (0, 0)),
+        ("Verzeichnis", {}, ["."], [], r'\Akonnte "." nicht oeffnen\n', (0, 0)),
         ("langer Name, ohne Leserecht", dict(ALANIN, **{"a.xyz": ALANIN["Alanin.xyz"]}), ["x" * 200, "a.xyz"], [],
          r'\ADateiname zu lang \(hoechstens 79 Zeichen\): "x{200}"\nkonnte "a.xyz" nicht oeffnen\n', (0, 0)),
         ("Menue: nan", dict(ALANIN, **{"a.xyz": NAN}), [], ["a.xyz"], r"Koordinate nicht endlich", (15, 13)),
-        ("Menue: Verzeichnis, fehlt, ohne Leserecht", dict(ALANIN, **{"a.xyz": ALANIN["Alanin.xyz"]}), [],
-         [".", "fehlt.xyz", "a.xyz"], None, (13, 12)),
+        ("Menue: Verzeichnis, fehlt, ohne Leserecht, unbekannt", dict(ALANIN, **{"a.xyz": ALANIN["Alanin.xyz"],
+                                                                              "b": "?\n"}),
+         [], [".", "fehlt.xyz", "a.xyz", "b"], None, (13, 12)),
     ]
     FRAGEN = {"11 Molekuele", "Menue: nan"}  # the saves that ask what to save: more than one molecule
     # root reads every file: quil runs without the capabilities that allow that

@@ -170,9 +170,10 @@ TEST(Requester, LayoutAndAnswers) {
       {"small window, Return", [] { return bildbreite = 200, bildhoehe = 100, ein_knopf(); },
        "0 0 200 100 | 94 32 142 64", {13}, 1},
       {"fields, a number that does not scan", felder, felderbild, {FELD - 2, 8, 'q', KNOPF1}, 1},
-      // Field 1, then field 0: "abcd", "abd", "ad", "aXd", "aXYd", "aXYäd"; on to the others and round.
+      // Field 1 "1,5005" with a decimal comma, then field 0: "abcd", "abd", "ad", "aXd", "aXYd", "aXYäd"; on to
+      // the others and round.
       {"fields, editing", felder, felderbild,
-       {9, '5', FELD - 0, LINKS, ENTF, 8, LINKS, 127, LINKS, RECHTS, 'X', RECHTS, RECHTS, RECHTS, LINKS, 'Y',
+       {9, '5', LINKS, LINKS, LINKS, LINKS, 8, ',', FELD - 0, LINKS, ENTF, 8, LINKS, 127, LINKS, RECHTS, 'X', RECHTS, RECHTS, RECHTS, LINKS, 'Y',
         0xe4, 0xdf, 7, 13, 13, '6', FELD - 3, NEBEN, '1', 13, '!', KNOPF1}, 1},
       {"fields, Cancel", felder, felderbild, {'9', KNOPF2}, 0}};
   for (const auto& [was, frage, erwartet, eingabe, ergebnis] : faelle) {
