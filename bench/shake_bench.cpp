@@ -73,8 +73,10 @@ int pivot_ref(int anr) {
   if (isring(anr)) return 0;
   int alist[14], k = 0;
   for (int i = 0; i < anz_bonds && k < 8; i++) {
-    if (bondliste[i].n1 == anr) alist[k++] = bondliste[i].n2;
-    else if (bondliste[i].n2 == anr) alist[k++] = bondliste[i].n1;
+    if (bondliste[i].n1 == anr)
+      alist[k++] = bondliste[i].n2;
+    else if (bondliste[i].n2 == anr)
+      alist[k++] = bondliste[i].n1;
   }
   if (k <= 1) return 0;
   Vektor3d p0 = atomliste[anr].p, achse[14];
@@ -83,7 +85,8 @@ int pivot_ref(int anr) {
     Vektor3d e1 = einheit(atomliste[alist[i]].p - p0), kraft;
     for (int j = 0; j < k; j++) {
       Vektor3d e3 = einheit(atomliste[alist[j]].p - p0) - e1;
-      if (j != i && absquadrat(e3) > 0) kraft += einheit(e3) * ((istwasserstoff(alist[j]) ? 1.0 : 1.2) / absquadrat(e3));
+      if (j != i && absquadrat(e3) > 0)
+        kraft += einheit(e3) * ((istwasserstoff(alist[j]) ? 1.0 : 1.2) / absquadrat(e3));
     }
     Vektor3d v1 = -e1, senkrecht = vektorkreuzprodukt(v1, kraft);
     if (abs(kraft) == 0 || abs(senkrecht) == 0) continue;

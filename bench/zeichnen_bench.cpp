@@ -4,10 +4,10 @@
 #include <GL/glu.h>
 
 #include <chrono>
-#include <ctime>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 #include "io/xyz.h"
@@ -24,9 +24,7 @@ int bilder_grenze = 10;   // frames per measurement at the table limits
 int bilder_alanin = 200;  // frames per measurement for Alanin
 GLUquadric* quadrik = nullptr;
 
-void tabellen_leeren() {
-  anz_atome = anz_bonds = anz_molek = nsel = 0;
-}
+void tabellen_leeren() { anz_atome = anz_bonds = anz_molek = nsel = 0; }
 
 // A lattice of 10 x 10 x 10 atoms, 1.5 units apart, turned a little so that no bond looks
 // straight at the camera, with 2000 of its 2700 edges as bonds.
@@ -175,12 +173,13 @@ void zeile(const char* was, int bilder) {
 }
 
 void messungen() {
-  std::printf("Renderer: %s, %s; Fenster %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION),
-              bildbreite, bildhoehe);
+  std::printf("Renderer: %s, %s; Fenster %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION), bildbreite,
+              bildhoehe);
   std::printf("%-36s %6s %9s %9s %6s %7s %9s %9s %6s %7s %7s %7s\n", "", "Bilder", "GLU ms", "quil ms", "Faktor",
               "quil/s", "GLU CPU", "quil CPU", "Faktor", "anders", "ueber 8", "bedeckt");
-  std::printf("(ms je Bild; CPU: Prozessorzeit aller Faeden; anders: Pixel anderer Farbe, ueber 8: davon ein "
-              "Kanal mehr als 8 daneben; bedeckt: Prozent der Pixel)\n");
+  std::printf(
+      "(ms je Bild; CPU: Prozessorzeit aller Faeden; anders: Pixel anderer Farbe, ueber 8: davon ein "
+      "Kanal mehr als 8 daneben; bedeckt: Prozent der Pixel)\n");
   gitter_anlegen();
   eye = Vektor3d(0, 0, 30);  // the whole lattice in sight
   zeile("Grenze: 1000 Atome, 2000 Bindungen", bilder_grenze);

@@ -1,7 +1,7 @@
 // quil: viewer and editor for small molecules.
-#include <cstdio>
-
 #include <GL/freeglut.h>
+
+#include <cstdio>
 
 #include "io/start.h"
 #include "ui/menu.h"

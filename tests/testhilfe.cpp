@@ -82,7 +82,8 @@ std::string bindungen() {
 
 std::string atome() {
   std::string s;
-  for (const Atomlist* a = atomliste; a < atomliste + anz_atome; a++) s += a->name + std::to_string(a->molekuelnr) + " ";
+  for (const Atomlist* a = atomliste; a < atomliste + anz_atome; a++)
+    s += a->name + std::to_string(a->molekuelnr) + " ";
   return s;
 }
 
@@ -122,11 +123,16 @@ void eingeben(const std::vector<int>& folge) {
   // A left press in the middle of k, in drawing coordinates (y upward) as GLUT delivers it.
   auto klicken = [](const auto& k) { requester1.mausknopf(0, 0, (k.x1 + k.x2) / 2, bildhoehe - (k.y1 + k.y2) / 2); };
   for (int c : folge) {
-    if (c >= 0) requester1.key(static_cast<unsigned char>(c), 0, 0);
-    else if (c <= LINKS) requester1.spezial(-c, 0, 0);
-    else if (c <= FELD) klicken(r.gadget[FELD - c]);
-    else if (c == NEBEN) klicken(Rechteck{r.x1, r.y2 - 4, r.x1 + 4, r.y2});
-    else klicken(c == KNOPF1 ? r.knopf1 : c == KNOPF2 ? r.knopf2 : r.knopf3);
+    if (c >= 0)
+      requester1.key(static_cast<unsigned char>(c), 0, 0);
+    else if (c <= LINKS)
+      requester1.spezial(-c, 0, 0);
+    else if (c <= FELD)
+      klicken(r.gadget[FELD - c]);
+    else if (c == NEBEN)
+      klicken(Rechteck{r.x1, r.y2 - 4, r.x1 + 4, r.y2});
+    else
+      klicken(c == KNOPF1 ? r.knopf1 : c == KNOPF2 ? r.knopf2 : r.knopf3);
   }
 }
 
@@ -135,8 +141,10 @@ std::string bedienen(void (*f)(long), const std::vector<Antwort>& dialoge) {
     std::atomic<bool> fertig{false};
     std::thread faden([&] { f(1), fertig = true; });
     for (const Antwort& a : dialoge)
-      if (warten_bis([] { return requester1.aktiv.load(); })) antworten(a);
-      else ADD_FAILURE() << "kein Dialog: " << a.zeigt;
+      if (warten_bis([] { return requester1.aktiv.load(); }))
+        antworten(a);
+      else
+        ADD_FAILURE() << "kein Dialog: " << a.zeigt;
     while (warten_bis([&] { return fertig || requester1.aktiv; }) && !fertig)
       ADD_FAILURE() << "unerwartet: " << gezeigt(), requester1.key(27, 0, 0);
     faden.join();

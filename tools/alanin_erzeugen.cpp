@@ -36,18 +36,18 @@ struct Atom {
 // L-alanine: the chirality sign of (N-CA).((C-CA)x(CB-CA)) must come out positive (S).
 const Atom atome[] = {
     {"N", -1, -1, -1, 0, 0, 0},
-    {"C", -1, -1, 0, 0, 0, 1},                              // CA
-    {"C", -1, 0, 1, tetraeder, 0, 1},                       // C
-    {"O", 0, 1, 2, trigonal, -60 * grad, 2},                // O
-    {"O", 0, 1, 2, trigonal, 120 * grad, 1},                // OH oxygen
-    {"C", 2, 0, 1, tetraeder, -120 * grad, 1},              // CB
-    {"H", 2, 1, 0, tetraeder, 60 * grad, 1},                // H on N
-    {"H", 2, 1, 0, tetraeder, 180 * grad, 1},               // H on N
-    {"H", 2, 0, 1, tetraeder, 120 * grad, 1},               // HA
-    {"H", 0, 1, 5, tetraeder, 60 * grad, 1},                // HB
-    {"H", 0, 1, 5, tetraeder, 180 * grad, 1},               // HB
-    {"H", 0, 1, 5, tetraeder, -60 * grad, 1},               // HB
-    {"H", 1, 2, 4, tetraeder, 180 * grad, 1},               // H on O
+    {"C", -1, -1, 0, 0, 0, 1},                  // CA
+    {"C", -1, 0, 1, tetraeder, 0, 1},           // C
+    {"O", 0, 1, 2, trigonal, -60 * grad, 2},    // O
+    {"O", 0, 1, 2, trigonal, 120 * grad, 1},    // OH oxygen
+    {"C", 2, 0, 1, tetraeder, -120 * grad, 1},  // CB
+    {"H", 2, 1, 0, tetraeder, 60 * grad, 1},    // H on N
+    {"H", 2, 1, 0, tetraeder, 180 * grad, 1},   // H on N
+    {"H", 2, 0, 1, tetraeder, 120 * grad, 1},   // HA
+    {"H", 0, 1, 5, tetraeder, 60 * grad, 1},    // HB
+    {"H", 0, 1, 5, tetraeder, 180 * grad, 1},   // HB
+    {"H", 0, 1, 5, tetraeder, -60 * grad, 1},   // HB
+    {"H", 1, 2, 4, tetraeder, 180 * grad, 1},   // H on O
 };
 constexpr int anzahl = sizeof atome / sizeof atome[0];
 

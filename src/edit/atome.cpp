@@ -31,9 +31,7 @@ bool name_gueltig(const char* name) {
          !(n == 2 && std::isupper(static_cast<unsigned char>(name[1])));
 }
 
-bool verbindet(const Bondlist& b, int a1, int a2) {
-  return (b.n1 == a1 && b.n2 == a2) || (b.n1 == a2 && b.n2 == a1);
-}
+bool verbindet(const Bondlist& b, int a1, int a2) { return (b.n1 == a1 && b.n2 == a2) || (b.n1 == a2 && b.n2 == a1); }
 
 // The first bond joining a and b in either direction, or anz_bonds.
 int bindung_suchen(int a, int b) {
@@ -52,8 +50,8 @@ struct Atomdaten {
 bool atom_fragen(int nr, Atomdaten& a) {
   char label[80];
   std::snprintf(label, sizeof label, "Atom %d (in Molekuel %d)", nr, a.mnr);
-  return requester_input(4, label, "%s", "%s\n", a.name, "Position x", "%12.6f", "%lf", &a.p.x,
-                         "Position y", "%12.6f", "%lf", &a.p.y, "Position z", "%12.6f", "%lf", &a.p.z) == 1;
+  return requester_input(4, label, "%s", "%s\n", a.name, "Position x", "%12.6f", "%lf", &a.p.x, "Position y", "%12.6f",
+                         "%lf", &a.p.y, "Position z", "%12.6f", "%lf", &a.p.z) == 1;
 }
 
 }  // namespace
@@ -102,8 +100,10 @@ void m_atom_aendern(long id) {
     }
     auswahl_aufheben();
   }
-  if (!gueltig) myprints(" ungueltiges Atom '%s' \n nichts veraendert", a.name);
-  else if (!endlich) melden("ungueltige Position\nnichts veraendert");
+  if (!gueltig)
+    myprints(" ungueltiges Atom '%s' \n nichts veraendert", a.name);
+  else if (!endlich)
+    melden("ungueltige Position\nnichts veraendert");
 }
 
 namespace {
@@ -111,8 +111,7 @@ namespace {
 // The bond by its number or by two atom numbers, as the user prefers; false when cancelled.
 bool bindung_waehlen(int& bnr, int& anr1, int& anr2, bool& nach_nummer) {
   nach_nummer = janeinrequester(" Bindungs-Nummer oder Atom-Nummern ? ", "Bindungs", "Atom-Nr") == 1;
-  if (!nach_nummer)
-    return requester_input(2, "Atom-Nr 1", "%d", "%d", &anr1, "Atom-Nr 2", "%d", "%d", &anr2) == 1;
+  if (!nach_nummer) return requester_input(2, "Atom-Nr 1", "%d", "%d", &anr1, "Atom-Nr 2", "%d", "%d", &anr2) == 1;
   char label[80];
   {
     Sperre sperre(tabellen_sperre);
@@ -176,8 +175,7 @@ struct Bindungsdialog {
 };
 
 // The changes of a confirmed bond dialog; the message to show, or null. Lock held.
-const char* bindung_aendern(int bnr, int anr1, int anr2, Bondlist bond, const Bindungsdialog& d,
-                            double abstandvorher) {
+const char* bindung_aendern(int bnr, int anr1, int anr2, Bondlist bond, const Bindungsdialog& d, double abstandvorher) {
   if (!std::isfinite(d.abstand) || !std::isfinite(d.strong)) return "ungueltige Zahl\nnichts veraendert";
   bool neu_abstand = !fastgleichd(d.abstand, abstandvorher, 1e-4);
   if (neu_abstand && d.abstand <= 0) return "ungueltiger Abstand\nnichts veraendert";
@@ -228,8 +226,7 @@ void m_bindung(long id) {
     if (!meldung) {
       d.abstand = abs(atomliste[anr2].p - atomliste[anr1].p);
       d.strong = bond.strong;
-      std::snprintf(label, sizeof label, "Abstand %s%d - %s%d", atomliste[anr1].name, anr1,
-                    atomliste[anr2].name, anr2);
+      std::snprintf(label, sizeof label, "Abstand %s%d - %s%d", atomliste[anr1].name, anr1, atomliste[anr2].name, anr2);
     }
   }
   if (meldung) return melden(meldung);

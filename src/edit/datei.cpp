@@ -1,6 +1,6 @@
 // Loading and saving from the menu. Loading reads a name with ".xyz" as structure text and
-// recognises other files by their content, as start-up does with the first file. Saving proposes "default.xyz" and then the series
-// "default1.xyz", "default2.xyz", ...; a file of the chosen name is never replaced.
+// recognises other files by their content, as start-up does with the first file. Saving proposes "default.xyz" and then
+// the series "default1.xyz", "default2.xyz", ...; a file of the chosen name is never replaced.
 #include "edit/datei.h"
 
 #include <cstdio>
@@ -32,8 +32,8 @@ bool auswahl_fragen(int molekuele, int& mnr) {
     return false;
   }
   if (a == 1) {
-    mnr = janeinrequester("Alles als einzelnes Molekuel speichern\noder mehrere Molekuele in selber Datei?",
-                          "einzelnes", "mehrere") == 1 ? -1 : -2;
+    const char* frage = "Alles als einzelnes Molekuel speichern\noder mehrere Molekuele in selber Datei?";
+    mnr = janeinrequester(frage, "einzelnes", "mehrere") == 1 ? -1 : -2;
     return true;
   }
   char txt[80], antw[80] = "0";
@@ -64,8 +64,10 @@ void schreiben(char* filename, int mnr, int& defaultnr) {
       Sperre sperre(tabellen_sperre);
       alle_freie_elektronen_loeschen();
       ergebnis = datei_anlegen(filename, [mnr](FILE* fp) {
-        if (mnr < 0) alles_xyzspeichern(fp, nullptr, mnr);
-        else if (mnr < anz_molek) molekuel_xyzspeichern(mnr, fp, nullptr);
+        if (mnr < 0)
+          alles_xyzspeichern(fp, nullptr, mnr);
+        else if (mnr < anz_molek)
+          molekuel_xyzspeichern(mnr, fp, nullptr);
       });
     }
     if (ergebnis == Anlegen::erledigt) return gespeichert_melden(mnr, filename);

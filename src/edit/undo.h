@@ -8,10 +8,10 @@
 constexpr int UNDO_MAX = 10;
 
 struct Undo {
-  int typ = 0;  // 1 atom changed, 2 bond changed, 3 atoms turned
-  int nr = 0;   // 1: the atom; 2: the bond; 3: the atom the turn is anchored at
-  int mnr = 0;  // 1: molecule of the atom before the change
-  int flag = 0;  // 2: move the rest along; 3: 0 only i3 turned, 1 bond angle, 2 dihedral
+  int typ = 0;                 // 1 atom changed, 2 bond changed, 3 atoms turned
+  int nr = 0;                  // 1: the atom; 2: the bond; 3: the atom the turn is anchored at
+  int mnr = 0;                 // 1: molecule of the atom before the change
+  int flag = 0;                // 2: move the rest along; 3: 0 only i3 turned, 1 bond angle, 2 dihedral
   int i0 = 0, i1 = 0, i3 = 0;  // 3: the fixed atoms and the atom turned alone
   int nachschiebnr = 0;        // 3: the atom the turn spread from
   char atomname[4] = {};       // 1: the name before the change, not necessarily terminated

@@ -52,8 +52,8 @@ bool winkel_messen(const Winkelwahl& w, Drehung& d) {
 void titel_schreiben(const Winkelwahl& w, char* titel, int laenge) {
   const Atomlist* a = atomliste;
   if (w.n == 3)
-    std::snprintf(titel, laenge, "Winkel %d-%d-%d (%s-%s-%s)", w.a[0], w.a[1], w.a[2], a[w.a[0]].name,
-                  a[w.a[1]].name, a[w.a[2]].name);
+    std::snprintf(titel, laenge, "Winkel %d-%d-%d (%s-%s-%s)", w.a[0], w.a[1], w.a[2], a[w.a[0]].name, a[w.a[1]].name,
+                  a[w.a[2]].name);
   else
     std::snprintf(titel, laenge, "Diederwinkel %d-%d-%d-%d (%s-%s-%s-%s)", w.a[0], w.a[1], w.a[2], w.a[3],
                   a[w.a[0]].name, a[w.a[1]].name, a[w.a[2]].name, a[w.a[3]].name);
@@ -147,8 +147,8 @@ void m_winkel(long id) {
     return;
   }
   double vorher = e.winkel;
-  if (requester_input(3, titel, "%f", "%lf\n", &e.winkel, "nachschieben?", "%s", "%s", e.antw, "ab Atom", "%d",
-                      "%d", &e.nachschiebnr) != 1 ||
+  if (requester_input(3, titel, "%f", "%lf\n", &e.winkel, "nachschieben?", "%s", "%s", e.antw, "ab Atom", "%d", "%d",
+                      &e.nachschiebnr) != 1 ||
       e.winkel == vorher)
     return;
   const char* meldung;

@@ -66,8 +66,6 @@ Quaternion Quaternion::operator+=(Quaternion v) {
 Quaternion operator+(Quaternion p, Quaternion q) { return p += q; }
 
 Quaternion operator*(Quaternion p, Quaternion q) {
-  return Quaternion(p.a * q.a - p.b * q.b - p.c * q.c - p.d * q.d,
-                    p.a * q.b + p.b * q.a + p.c * q.d - p.d * q.c,
-                    p.a * q.c + p.c * q.a + p.d * q.b - p.b * q.d,
-                    p.a * q.d + p.d * q.a + p.b * q.c - p.c * q.b);
+  return Quaternion(p.a * q.a - p.b * q.b - p.c * q.c - p.d * q.d, p.a * q.b + p.b * q.a + p.c * q.d - p.d * q.c,
+                    p.a * q.c + p.c * q.a + p.d * q.b - p.b * q.d, p.a * q.d + p.d * q.a + p.b * q.c - p.c * q.b);
 }

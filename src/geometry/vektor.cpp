@@ -11,9 +11,7 @@ double abs(vektor v) { return std::sqrt(v.x * v.x + v.y * v.y); }
 double vektorprodukt(vektor u, vektor v) { return u.x * v.x + u.y * v.y; }
 double atan2(vektor v) { return std::atan2(v.y, v.x); }
 
-double vektorwinkel(vektor u, vektor v) {
-  return std::acos(vektorprodukt(u, v) / (abs(u) * abs(v)));
-}
+double vektorwinkel(vektor u, vektor v) { return std::acos(vektorprodukt(u, v) / (abs(u) * abs(v))); }
 
 double vektorwinkelv(vektor u, vektor v) {
   double w = atan2(v) - atan2(u);
@@ -78,9 +76,7 @@ Vektor3d vektorkreuzprodukt(Vektor3d b, Vektor3d a) {
 double abs(Vektor3d v) { return std::sqrt(absquadrat(v)); }
 double absd(double x) { return x < 0 ? -x : x; }
 
-static Vektor3d komponentenweise(double (*f)(double), Vektor3d a) {
-  return Vektor3d(f(a.x), f(a.y), f(a.z));
-}
+static Vektor3d komponentenweise(double (*f)(double), Vektor3d a) { return Vektor3d(f(a.x), f(a.y), f(a.z)); }
 
 Vektor3d sin(Vektor3d a) { return komponentenweise(std::sin, a); }
 Vektor3d cos(Vektor3d a) { return komponentenweise(std::cos, a); }
@@ -97,9 +93,7 @@ Vektor3d pow(Vektor3d b, Vektor3d a) { return Vektor3d(std::pow(b.x, a.x), std::
 
 double cosvektorwinkel(Vektor3d a, Vektor3d b) { return Vektor3dprodukt(a, b) / (abs(a) * abs(b)); }
 
-double sinvektorwinkel(Vektor3d u, Vektor3d v) {
-  return abs(vektorkreuzprodukt(u, v)) / (abs(u) * abs(v));
-}
+double sinvektorwinkel(Vektor3d u, Vektor3d v) { return abs(vektorkreuzprodukt(u, v)) / (abs(u) * abs(v)); }
 
 double vektorwinkel2(Vektor3d a, Vektor3d b) {
   double k = cosvektorwinkel(a, b);

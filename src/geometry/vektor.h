@@ -59,7 +59,7 @@ Vektor3d operator-(Vektor3d u);
 Vektor3d operator*(Vektor3d u, Vektor3d v);  // componentwise
 Vektor3d operator/(Vektor3d u, Vektor3d v);  // componentwise
 inline double Vektor3dprodukt(Vektor3d u, Vektor3d v) { return u.x * v.x + u.y * v.y + u.z * v.z; }
-Vektor3d vektorkreuzprodukt(Vektor3d b, Vektor3d a);  // b x a
+Vektor3d vektorkreuzprodukt(Vektor3d b, Vektor3d a);                // b x a
 inline Vektor3d einheit(Vektor3d v) { return v.einheitsvektor(); }  // the unit vector of v
 double abs(Vektor3d v);
 inline double absquadrat(Vektor3d v) { return v.x * v.x + v.y * v.y + v.z * v.z; }

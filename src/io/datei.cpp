@@ -2,11 +2,12 @@
 // directory, which is then moved under its name without replacing anything.
 #include "io/datei.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <string>
 
 namespace {
 

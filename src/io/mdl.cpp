@@ -25,8 +25,8 @@ bool ganzzahlen_lesen(const char* zeile, int n, int* werte) {
 
 // x, y, z and the symbol; false when not all four were read.
 bool atomzeile(const char* zeile, Vektor3d* v, char* symbol, int max) {
-  if (feld_lesen(zeile, 1, 10, &v->x) && feld_lesen(zeile, 11, 20, &v->y) &&
-      feld_lesen(zeile, 21, 30, &v->z) && std::strlen(zeile) > 31)
+  if (feld_lesen(zeile, 1, 10, &v->x) && feld_lesen(zeile, 11, 20, &v->y) && feld_lesen(zeile, 21, 30, &v->z) &&
+      std::strlen(zeile) > 31)
     return wort_lesen(zeile + 31, symbol, max) != nullptr;
   *v = Vektor3d();
   const char* s = zeile;
@@ -38,8 +38,7 @@ bool atomzeile(const char* zeile, Vektor3d* v, char* symbol, int max) {
 int atom_lesen(Molekuel& m, const char* zeile) {
   Vektor3d v;
   char symbol[ZEILENLAENGE] = "";
-  if (!atomzeile(zeile, &v, symbol, sizeof symbol))
-    std::printf("Fehler in mdl_einlesen: zeile=\"%s\"\n", zeile);
+  if (!atomzeile(zeile, &v, symbol, sizeof symbol)) std::printf("Fehler in mdl_einlesen: zeile=\"%s\"\n", zeile);
   if (std::strlen(symbol) > 2) std::printf("Fehlerhaftes Atom: \"%s\"\n", symbol);
   if (!position_endlich(v.x, v.y, v.z, zeile)) return -1;
   m.addatom(symbol, v);
@@ -82,8 +81,7 @@ bool mdl_einlesen(FILE* fp) {
       !(getline(fp, zeile, ZEILENLAENGE) && v2000_zeile(zeile) && ganzzahlen_lesen(zeile, 2, anzahl)))
     return false;
   int atome = anzahl[0], bindungen = anzahl[1];
-  if (atome <= 0 || bindungen < 0 || atome > MAX_ATOME - anz_atome || bindungen > MAX_BONDS - anz_bonds)
-    return false;
+  if (atome <= 0 || bindungen < 0 || atome > MAX_ATOME - anz_atome || bindungen > MAX_BONDS - anz_bonds) return false;
   if (anz_molek == MAX_MOLEKUELE) {
     std::printf("zu viele Molekuele, auf %d begrenzt\n", MAX_MOLEKUELE);
     return false;

@@ -150,12 +150,11 @@ void bindungen_anlegen(const Verweise& v) {
 }
 
 const char* const satznamen[] = {
-    "HEADER", "OBSLTE", "TITLE",  "SPLIT",  "CAVEAT", "COMPND", "SOURCE", "KEYWDS", "EXPDTA",
-    "NUMMDL", "MDLTYP", "AUTHOR", "REVDAT", "SPRSDE", "JRNL",   "REMARK", "DBREF",  "DBREF1",
-    "DBREF2", "SEQADV", "SEQRES", "MODRES", "HET",    "HETNAM", "HETSYN", "FORMUL", "HELIX",
-    "SHEET",  "SSBOND", "LINK",   "CISPEP", "SITE",   "CRYST1", "ORIGX1", "ORIGX2", "ORIGX3",
-    "SCALE1", "SCALE2", "SCALE3", "MTRIX1", "MTRIX2", "MTRIX3", "MODEL",  "ATOM",   "ANISOU",
-    "TER",    "HETATM", "ENDMDL", "CONECT", "MASTER", "END"};
+    "HEADER", "OBSLTE", "TITLE",  "SPLIT",  "CAVEAT", "COMPND", "SOURCE", "KEYWDS", "EXPDTA", "NUMMDL", "MDLTYP",
+    "AUTHOR", "REVDAT", "SPRSDE", "JRNL",   "REMARK", "DBREF",  "DBREF1", "DBREF2", "SEQADV", "SEQRES", "MODRES",
+    "HET",    "HETNAM", "HETSYN", "FORMUL", "HELIX",  "SHEET",  "SSBOND", "LINK",   "CISPEP", "SITE",   "CRYST1",
+    "ORIGX1", "ORIGX2", "ORIGX3", "SCALE1", "SCALE2", "SCALE3", "MTRIX1", "MTRIX2", "MTRIX3", "MODEL",  "ATOM",
+    "ANISOU", "TER",    "HETATM", "ENDMDL", "CONECT", "MASTER", "END"};
 
 }  // namespace
 

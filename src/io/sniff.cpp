@@ -31,8 +31,7 @@ bool xyz_ohne_bindungen(char (*zeilen)[ZEILENLAENGE]) {
 
 Format format_erkennen(char (*zeilen)[ZEILENLAENGE]) {
   if (zaehlzeile(zeilen[0])) return Format::xyz;
-  if (std::strncmp(zeilen[0], "molek", 5) == 0 || std::strncmp(zeilen[1], "molek", 5) == 0)
-    return Format::xyz;
+  if (std::strncmp(zeilen[0], "molek", 5) == 0 || std::strncmp(zeilen[1], "molek", 5) == 0) return Format::xyz;
   if (std::strncmp(zeilen[0], "ATOM", 4) == 0) return Format::pdb;
   if (std::strncmp(zeilen[1] + std::strspn(zeilen[1], " "), "Marvin", 6) == 0) return Format::mdl;
   for (int i = 0; i < 4; i++)

@@ -12,9 +12,7 @@
 
 namespace {
 
-bool beginnt_mit(const char* s, const char* anfang) {
-  return std::strncmp(s, anfang, std::strlen(anfang)) == 0;
-}
+bool beginnt_mit(const char* s, const char* anfang) { return std::strncmp(s, anfang, std::strlen(anfang)) == 0; }
 
 enum class Kopf { zaehlzeile, pdb, dateiende };
 
@@ -173,14 +171,9 @@ void xyzeinlesen(FILE* fp) {
   char zeile[ZEILENLAENGE];
   int molekuele = 1;
   switch (kopf_lesen(fp, zeile, &molekuele)) {
-    case Kopf::pdb:
-      pdb_einlesen(fp, zeile);
-      return;
-    case Kopf::dateiende:
-      std::puts("Fehler in xyzeinlesen(): keine Atome");
-      return;
-    case Kopf::zaehlzeile:
-      break;
+    case Kopf::pdb: pdb_einlesen(fp, zeile); return;
+    case Kopf::dateiende: std::puts("Fehler in xyzeinlesen(): keine Atome"); return;
+    case Kopf::zaehlzeile: break;
   }
   while (block_lesen(fp, zeile) && --molekuele > 0)
     if (!naechste_zeile(fp, zeile)) zeile[0] = '\0';
@@ -208,8 +201,7 @@ void alles_xyzspeichern(FILE* fp, const char* name, int flag) {
   if (flag == -1) {
     std::fprintf(fp, "%d  %d\n", anz_atome, anz_bonds);
     for (int i = 0; i < anz_atome; i++) atomzeile_schreiben(fp, atomliste[i]);
-    for (int i = 0; i < anz_bonds; i++)
-      fprintf_bindung(fp, bondliste[i].n1, bondliste[i].n2, bondliste[i].strong);
+    for (int i = 0; i < anz_bonds; i++) fprintf_bindung(fp, bondliste[i].n1, bondliste[i].n2, bondliste[i].strong);
   } else {
     if (anz_molek > 1) std::fprintf(fp, "molekuele=%d  ;Anzahl Molekuele in dieser Datei\n", anz_molek);
     for (int i = 0; i < anz_molek; i++) molekuel_xyzspeichern(i, fp, nullptr);

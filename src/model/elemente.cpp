@@ -15,18 +15,15 @@ Radiustabellen radiustabellen;
 namespace {
 
 // Atomic numbers of the one-letter symbols A to Z; D counts as hydrogen, J as iodine.
-const int tab1[26] = {0, 5, 6, 1, 0, 9, 0, 1, 53, 53, 19, 0, 0,
-                      7, 8, 15, 0, 0, 16, 0, 92, 23, 74, 0, 39, 0};
+const int tab1[26] = {0, 5, 6, 1, 0, 9, 0, 1, 53, 53, 19, 0, 0, 7, 8, 15, 0, 0, 16, 0, 92, 23, 74, 0, 39, 0};
 
 const char* const element[106] = {
-    "",   "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si",
-    "P",  "S",  "Cl", "Ar", "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu",
-    "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr", "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru",
-    "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I",  "Xe", "Cs", "Ba", "La", "Ce", "Pr",
-    "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu", "Hf", "Ta", "W",
-    "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac",
-    "Th", "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr", "Rf",
-    "Ha"};
+    "",   "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si", "P",  "S",  "Cl",
+    "Ar", "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br",
+    "Kr", "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru", "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I",
+    "Xe", "Cs", "Ba", "La", "Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu",
+    "Hf", "Ta", "W",  "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac",
+    "Th", "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr", "Rf", "Ha"};
 
 struct Radien {
   int nr;
@@ -35,9 +32,9 @@ struct Radien {
 
 // A van der Waals radius of 0 stands for the covalent radius plus 0.8.
 const Radien radien[] = {
-    {1, 0.3, 0.75, 0.75, 1.2},   {6, 0.77, 0.67, 0.6, 0},      {7, 0.74, 0.62, 0.55, 1.5},
-    {8, 0.74, 0.62, 0.55, 1.4},  {9, 0.64, 0.75, 0.75, 1.35},  {14, 1.17, 0.75, 0.75, 0},
-    {15, 1.1, 0.75, 0.75, 1.9},  {16, 1.04, 0.75, 0.75, 1.85}, {17, 1.0, 0.75, 0.75, 1.8},
+    {1, 0.3, 0.75, 0.75, 1.2},    {6, 0.77, 0.67, 0.6, 0},      {7, 0.74, 0.62, 0.55, 1.5},
+    {8, 0.74, 0.62, 0.55, 1.4},   {9, 0.64, 0.75, 0.75, 1.35},  {14, 1.17, 0.75, 0.75, 0},
+    {15, 1.1, 0.75, 0.75, 1.9},   {16, 1.04, 0.75, 0.75, 1.85}, {17, 1.0, 0.75, 0.75, 1.8},
     {19, 2.03, 0.75, 0.75, 2.75}, {35, 1.14, 0.75, 0.75, 1.95}, {53, 1.33, 0.75, 0.75, 2.15},
 };
 

@@ -77,6 +77,7 @@ void atome_drehen(const Bindungsnetz& netz, int j, Vektor3d drehpunkt, const Qua
   if (j < 0 || j >= anz_atome) return;
   Drehmatrix r = q.rotationsmatrix();
   int besucht[MAX_ATOME];
-  int n = durchlaufen(netz, j, [&](Vektor3d& p) { p = r.drehen(p - drehpunkt) + drehpunkt; }, besucht);
+  int n = durchlaufen(
+      netz, j, [&](Vektor3d& p) { p = r.drehen(p - drehpunkt) + drehpunkt; }, besucht);
   for (int i = 0; i < n; i++) atomliste[besucht[i]].tmpflag = 0;
 }

@@ -25,18 +25,14 @@ struct Elementfarbe {
 
 // Drawing radius, colour and electron-pair places of the elements quil knows by sight.
 const Elementfarbe elementfarben[] = {
-    {"B", 3, 0.795, 140, 140, 140}, {"C", 4, 0.772, 50, 50, 50},
-    {"D", 1, 0.35, 200, 200, 150},  {"F", 1, 0.709, 204, 255, 127},
-    {"H", 1, 0.373, 200, 200, 200}, {"I", 1, 1.331, 127, 255, 255},
-    {"J", 1, 1.331, 127, 255, 255}, {"K", 1, 2.03, 154, 154, 154},
-    {"N", 4, 0.549, 50, 50, 255},   {"O", 4, 0.604, 255, 0, 0},
-    {"P", 5, 1.105, 255, 0, 255},   {"S", 6, 1.035, 255, 255, 0},
-    {"e", 1, 0.25, 190, 190, 255},  {"Na", 1, 1.858, 154, 154, 154},
-    {"Cl", 1, 0.994, 0, 255, 0},    {"Br", 1, 1.145, 179, 179, 0},
-    {"Ni", 2, 1.24, 154, 154, 154}, {"Li", 1, 1.52, 154, 154, 154},
-    {"Mg", 2, 1.6, 154, 154, 154},  {"Ca", 2, 1.97, 154, 154, 154},
-    {"Fe", 3, 1.37, 154, 154, 154}, {"Cu", 2, 1.32, 142, 64, 42},
-    {"Si", 4, 1.17, 154, 154, 174},
+    {"B", 3, 0.795, 140, 140, 140}, {"C", 4, 0.772, 50, 50, 50},     {"D", 1, 0.35, 200, 200, 150},
+    {"F", 1, 0.709, 204, 255, 127}, {"H", 1, 0.373, 200, 200, 200},  {"I", 1, 1.331, 127, 255, 255},
+    {"J", 1, 1.331, 127, 255, 255}, {"K", 1, 2.03, 154, 154, 154},   {"N", 4, 0.549, 50, 50, 255},
+    {"O", 4, 0.604, 255, 0, 0},     {"P", 5, 1.105, 255, 0, 255},    {"S", 6, 1.035, 255, 255, 0},
+    {"e", 1, 0.25, 190, 190, 255},  {"Na", 1, 1.858, 154, 154, 154}, {"Cl", 1, 0.994, 0, 255, 0},
+    {"Br", 1, 1.145, 179, 179, 0},  {"Ni", 2, 1.24, 154, 154, 154},  {"Li", 1, 1.52, 154, 154, 154},
+    {"Mg", 2, 1.6, 154, 154, 154},  {"Ca", 2, 1.97, 154, 154, 154},  {"Fe", 3, 1.37, 154, 154, 154},
+    {"Cu", 2, 1.32, 142, 64, 42},   {"Si", 4, 1.17, 154, 154, 174},
 };
 
 const Elementfarbe* elementfarbe(const char* name) {
@@ -48,8 +44,7 @@ const Elementfarbe* elementfarbe(const char* name) {
 }  // namespace
 
 Atomlist::Atomlist()
-    : name{}, p(), ra(0), r(0), g(0), b(0), molekuelnr(0), selectflag(0), tmpflag(0), flags(0),
-      kz(0), nep(0) {}
+    : name{}, p(), ra(0), r(0), g(0), b(0), molekuelnr(0), selectflag(0), tmpflag(0), flags(0), kz(0), nep(0) {}
 
 void Atomlist::set(const char* nam, Vektor3d& v, int m) {
   tmpflag = 0;
@@ -102,8 +97,7 @@ void Bondlist::set(int a, int b, float c, int m) {
   molekuelnr = m;
 }
 
-Molekuel::Molekuel()
-    : atom(nullptr), bond(nullptr), natoms(0), nbonds(0), nr(0), ia(0), maxatoms(0), maxbonds(0) {}
+Molekuel::Molekuel() : atom(nullptr), bond(nullptr), natoms(0), nbonds(0), nr(0), ia(0), maxatoms(0), maxbonds(0) {}
 
 void Molekuel::init(int m, int maxa, int maxb) {
   nr = m;

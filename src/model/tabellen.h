@@ -25,7 +25,7 @@ struct Atomlist {
 
   Atomlist();
   void set(const char* nam, Vektor3d& v, int m);  // element defaults; keeps flags and nep
-  void select(int i);                            // toggles atom i in the selection
+  void select(int i);                             // toggles atom i in the selection
 };
 
 struct Bondlist {
@@ -74,6 +74,6 @@ extern int nsel;
 // never held while waiting for the user.
 extern std::mutex tabellen_sperre;
 
-bool isepaar(int anr);  // a lone-pair pseudo-atom, name "e..."
+bool isepaar(int anr);                                          // a lone-pair pseudo-atom, name "e..."
 inline bool atom_da(int i) { return i >= 0 && i < anz_atome; }  // a number of an atom in use
-void auswahl_aufheben();  // no atom selected any more
+void auswahl_aufheben();                                        // no atom selected any more

@@ -6,9 +6,9 @@
 
 extern std::atomic<int> shakeflag;  // non-zero while the relaxation runs
 // Guarded by tabellen_sperre, like the tables the steps change:
-extern int shakecnt;                // steps since the start; sets the step size
-extern int shakelist[4];            // the atoms to visit when only selected atoms relax
-extern int j_shake;                 // entries of shakelist in use; 0: every atom
+extern int shakecnt;      // steps since the start; sets the step size
+extern int shakelist[4];  // the atoms to visit when only selected atoms relax
+extern int j_shake;       // entries of shakelist in use; 0: every atom
 
 // "Shake": marks the ring atoms and starts the relaxation, of the selected atoms or of all.
 void m_shake(long id);

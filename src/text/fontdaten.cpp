@@ -1,5 +1,6 @@
 // Glyph tables of the three bitmap fonts (layout 1: rows from the top, leftmost pixel
 // in the high bit), written by tools/fonts_erzeugen from the X11 misc-fixed fonts.
+// clang-format off
 #include "text/fontdaten.h"
 
 const unsigned char myfont6x8[2048] = {

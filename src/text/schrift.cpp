@@ -68,8 +68,7 @@ bool bitgesetzt(const unsigned char* p, int i, int j) {
 // Layouts 1-8 store rows, 9-16 columns, each line in whole bytes. Within each group, layout - 1
 // counted modulo 8 holds three switches: 1 pads a line at its start instead of its end, 2 puts
 // the first pixel in the lowest bit instead of the highest, 4 counts lines from the far end.
-const unsigned char* bitlesen(const unsigned char* pfont, int i, int j, int* maske, int bx, int hy,
-                              int typ) {
+const unsigned char* bitlesen(const unsigned char* pfont, int i, int j, int* maske, int bx, int hy, int typ) {
   if (typ < 1 || typ > 16) {
     std::fprintf(stderr, "Error: in bitlesen() unknown Fonttyp %d - defaulting to Typ 3\n", typ);
     typ = 3;

@@ -24,8 +24,7 @@ void utf8_to_isolatin1(char* ziel, const char* von, int max);
 // Pixel (column i, row j from the top) of the glyph at p, in the current font's layout.
 bool bitgesetzt(const unsigned char* p, int i, int j);
 // The byte holding pixel (i, j) of a glyph of bx x hy pixels in layout typ; *maske gets its bit.
-const unsigned char* bitlesen(const unsigned char* pfont, int i, int j, int* maske, int bx, int hy,
-                              int typ);
+const unsigned char* bitlesen(const unsigned char* pfont, int i, int j, int* maske, int bx, int hy, int typ);
 
 // Drawing (OpenGL, main thread only), in the current colour and 2-D projection.
 void schrift(double x0, double y0, const char* text, double winkel);

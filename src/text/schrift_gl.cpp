@@ -31,8 +31,7 @@ void zeichne_zeichen(double x0, double y0, double zhoehe, double zbreite, unsign
 
 void schrift(double x0, double y0, const char* text, double winkel) {
   if (winkel != 0) {
-    std::printf("schrift() mit winkel=%f noch nicht programmiert. Bisher nur winkel=0 moeglich.\n",
-                winkel);
+    std::printf("schrift() mit winkel=%f noch nicht programmiert. Bisher nur winkel=0 moeglich.\n", winkel);
     return;
   }
   for (const char* p = text; *p; p++, x0 += schrift_breite)
@@ -45,6 +44,4 @@ void wprintf(double x, double y, const char* cstr, int p1, int p2) {
   schrift(x, y, puffer, 0);
 }
 
-void schrift_utf8(double x, double y, const char* str, double winkel) {
-  schrift(x, y, umlaut(str), winkel);
-}
+void schrift_utf8(double x, double y, const char* str, double winkel) { schrift(x, y, umlaut(str), winkel); }

@@ -1,7 +1,7 @@
 // Filled and outlined rectangles for the overlay of the menu bar and the requesters.
-#include "ui/flaeche.h"
-
 #include <GL/gl.h>
+
+#include "ui/flaeche.h"
 
 namespace {
 

@@ -66,9 +66,7 @@ void Menubalken::setmenu(int n, ...) {
   imax += zellen;
 }
 
-void Menubalken::setsubmenu(int n, ...) {
-  std::printf("setsubmenu(n=%d, ...)  noch nicht ausprogrammiert!\n", n);
-}
+void Menubalken::setsubmenu(int n, ...) { std::printf("setsubmenu(n=%d, ...)  noch nicht ausprogrammiert!\n", n); }
 
 void Menubalken::grosserfont(int n) {
   bigfont = n;
@@ -114,8 +112,7 @@ void Menubalken::layout() {
   }
   for (int j = 0; j < spalten(); j++) {
     int w = 0, n = spalten_laenge(j);
-    for (int r = 1; r <= n; r++)
-      w = std::max(w, int(std::strlen(mainmenu[r * anzahl + j].text)));
+    for (int r = 1; r <= n; r++) w = std::max(w, int(std::strlen(mainmenu[r * anzahl + j].text)));
     menubreite[j] = w == 0 ? 0 : MEN_X * bigfont * (w + 1);
   }
 }
@@ -193,9 +190,7 @@ void Menubalken::key(unsigned char, int, int) {}
 
 void Menubalken::spezial(int, int, int) {}
 
-void Menubalken::mtextsize() const {
-  textsize(MEN_X * bigfont, MEN_Y * bigfont, schriftname(MENU_FONTSTRING), 0);
-}
+void Menubalken::mtextsize() const { textsize(MEN_X * bigfont, MEN_Y * bigfont, schriftname(MENU_FONTSTRING), 0); }
 
 void Menubalken::loop() {
   while (stopflag == 0) {

@@ -85,8 +85,7 @@ void Gadget::save() const {
   ziel[n] = '\0';
 }
 
-void Requester::set(int t, Rechteck box, const char* txt, const char* ja, const char* nein, const char* canc,
-                    int pre) {
+void Requester::set(int t, Rechteck box, const char* txt, const char* ja, const char* nein, const char* canc, int pre) {
   typ = t;
   std::snprintf(text, sizeof text, "%s", txt ? txt : "");
   std::snprintf(jatext, sizeof jatext, "%s", ja ? ja : "ok");
@@ -192,8 +191,7 @@ namespace {
 // A blocking call on the event-loop thread would wait for events that can never come.
 bool im_hauptthread_abgelehnt() {
   if (!im_hauptthread()) return false;
-  std::puts(
-      "Fehler: Requester im Hauptthread aufgerufen - abgelehnt, er wuerde das Programm anhalten");
+  std::puts("Fehler: Requester im Hauptthread aufgerufen - abgelehnt, er wuerde das Programm anhalten");
   return true;
 }
 
@@ -206,8 +204,7 @@ void knoepfe_setzen(Rechteck box, int w, int br, int ho, bool nein, bool canc) {
   knoepfe[n++] = &requester1.knopf1;
   if (nein) knoepfe[n++] = &requester1.knopf2;
   if (canc) knoepfe[n++] = &requester1.knopf3;
-  for (int i = 0; i < n; i++)
-    knoepfe[i]->set(box.x1 + w * (i + 1) / (n + 1) - br / 2, box.y1 + ho, br, ho);
+  for (int i = 0; i < n; i++) knoepfe[i]->set(box.x1 + w * (i + 1) / (n + 1) - br / 2, box.y1 + ho, br, ho);
 }
 
 void wert_anzeigen(char* ziel, const char* format, void* adresse) {
@@ -221,8 +218,7 @@ void wert_anzeigen(char* ziel, const char* format, void* adresse) {
     std::snprintf(ziel, REQ_FELDTEXT, format, *static_cast<double*>(adresse));
 }
 
-void feld_vorbereiten(Gadget& g, const char* label, const char* anzeige, const char* scan,
-                      void* adresse, int textmax) {
+void feld_vorbereiten(Gadget& g, const char* label, const char* anzeige, const char* scan, void* adresse, int textmax) {
   g.fragetext = label ? label : "";
   strncpy_nocrlf(g.cstr, scan, sizeof g.cstr);
   g.umbruchflag = std::strchr(scan, '\n') != nullptr;
@@ -231,9 +227,7 @@ void feld_vorbereiten(Gadget& g, const char* label, const char* anzeige, const c
   wert_anzeigen(g.eingabetext, anzeige, adresse);
 }
 
-int feld_zeichen(const Gadget& g) {
-  return int(std::max(std::strlen(g.eingabetext), std::strlen(g.fragetext)));
-}
+int feld_zeichen(const Gadget& g) { return int(std::max(std::strlen(g.eingabetext), std::strlen(g.fragetext))); }
 
 struct Eingabemass {
   int breite, hoehe;
@@ -279,8 +273,7 @@ void felder_setzen(Rechteck box, Eingabemass m, int bf) {
 int eingabe_requester(int textmax, int n, va_list args) {
   if (im_hauptthread_abgelehnt()) return 0;
   if (n > REQ_GADGETS) {
-    std::printf("Fehler: zu viele Eingaben in requester_input(%d...) auf %d begrenzt\n", n,
-                REQ_GADGETS);
+    std::printf("Fehler: zu viele Eingaben in requester_input(%d...) auf %d begrenzt\n", n, REQ_GADGETS);
     n = REQ_GADGETS;
   }
   Requester& r = requester1;
@@ -327,14 +320,12 @@ int janeinrequester(const char* text, const char* jatext, const char* neintext) 
   return janeinrequester3(text, jatext, neintext, nullptr);
 }
 
-int janeinrequester3(const char* text, const char* jatext, const char* neintext,
-                     const char* canceltext) {
+int janeinrequester3(const char* text, const char* jatext, const char* neintext, const char* canceltext) {
   if (im_hauptthread_abgelehnt()) return -1;
   Requester& r = requester1;
   int bf = r.bigfont, z = 1;
   int l = strlen_zeile(text ? text : "", &z);
-  int m = std::max(
-      {knopflaenge(jatext ? jatext : "ok"), knopflaenge(neintext), knopflaenge(canceltext)});
+  int m = std::max({knopflaenge(jatext ? jatext : "ok"), knopflaenge(neintext), knopflaenge(canceltext)});
   int br = REQ_X * bf * (m + 2), ho = 32 * bf;
   int w = std::max(REQ_X * bf * l, 3 * br + 4);
   if (canceltext) w = std::max(w, 4 * br + 8);
@@ -354,9 +345,7 @@ int requester_input(int n, ...) {
   return ergebnis;
 }
 
-void myprints(const char* format, const char* text) {
-  melden(format, std::strlen(text) + 16, text);
-}
+void myprints(const char* format, const char* text) { melden(format, std::strlen(text) + 16, text); }
 
 void myprintd(const char* format, int n) { melden(format, 32, n); }
 
@@ -391,8 +380,7 @@ void strncpy_nocrlf(char* to, const char* from, int max) {
 
 bool myisprint(int c) {
   c &= 0xff;
-  return (c >= 32 && c <= 126) || c == 196 || c == 214 || c == 220 || c == 228 || c == 246 ||
-         c == 252;
+  return (c >= 32 && c <= 126) || c == 196 || c == 214 || c == 220 || c == 228 || c == 246 || c == 252;
 }
 
 const char* umbruch_zeile(const char* text, int br, char* zeile) {

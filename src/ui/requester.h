@@ -89,8 +89,7 @@ extern Requester requester1;
 
 // Blocking calls, menu thread only; on the main thread they are refused as Escape.
 int janeinrequester(const char* text, const char* jatext, const char* neintext);
-int janeinrequester3(const char* text, const char* jatext, const char* neintext,
-                     const char* canceltext);
+int janeinrequester3(const char* text, const char* jatext, const char* neintext, const char* canceltext);
 // n fields, each: label, display format, scan format ("\n" ends the row), address.
 // A "%s" field writes back up to 79 characters: its buffer needs 80.
 int requester_input(int n, ...);

@@ -12,8 +12,8 @@ void Requester::zeichnen() const {
   int bf = bigfont;
   textsize(REQ_X * bf, REQ_Y * bf, schriftname(REQ_FONTSTRING), 0);
   glColor3d(0, 0, 0);
-  schrift_umbruch(x1 + REQ_RAND, y2 - REQ_Y * bf - REQ_RAND, text,
-                  (x2 - x1 - 2 * REQ_RAND) / (REQ_X * bf), 64 * bf / 3);
+  schrift_umbruch(x1 + REQ_RAND, y2 - REQ_Y * bf - REQ_RAND, text, (x2 - x1 - 2 * REQ_RAND) / (REQ_X * bf),
+                  64 * bf / 3);
   if (jatext[0]) knopf1.zeichnen(jatext, preselect == 1, bf);
   if (neintext[0]) knopf2.zeichnen(neintext, preselect == 2, bf);
   if (canceltext[0]) knopf3.zeichnen(canceltext, preselect == 3, bf);

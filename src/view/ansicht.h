@@ -21,9 +21,9 @@ extern std::atomic<int> exitflag;  // set by the exit command; the next frame en
 // Scene box: the half-axes of the coordinate cross; its widths 12 and 9 give DX and DY.
 constexpr double xmin = -6, xmax = 6, ymin = -4.5, ymax = 4.5, zmin = -10, zmax = 10;
 
-extern Intvektor maus_pos;     // window position of the last step of a drag
-extern int maus_knopf;         // button held: 0 left, 1 middle, 2 right, -1 none
-extern bool maus_movflag;      // false from a press until the first angle step of the drag
+extern Intvektor maus_pos;  // window position of the last step of a drag
+extern int maus_knopf;      // button held: 0 left, 1 middle, 2 right, -1 none
+extern bool maus_movflag;   // false from a press until the first angle step of the drag
 // 1: the camera commands turn and shift aktives_molekuel; ^256 by Shift. Set by the menu thread
 // too, under tabellen_sperre.
 extern std::atomic<int> edit_modus;

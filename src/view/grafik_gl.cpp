@@ -19,13 +19,12 @@
 
 namespace {
 
-
 void licht_setzen() {
   glEnable(GL_LIGHTING);
   glEnable(GL_LIGHT0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-    const GLfloat hell[] = {0.25f, 0.25f, 0.25f, 1.0f}, dunkel[] = {0, 0, 0, 1};
+  const GLfloat hell[] = {0.25f, 0.25f, 0.25f, 1.0f}, dunkel[] = {0, 0, 0, 1};
   glLightfv(GL_LIGHT0, GL_POSITION, LICHTPOSITION);
   glLightfv(GL_LIGHT0, GL_AMBIENT, ambientflag ? hell : dunkel);
   glEnable(GL_COLOR_MATERIAL);

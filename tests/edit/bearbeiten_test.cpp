@@ -1,8 +1,9 @@
 // The editing commands with their dialogs answered as a user would, measured on the positions.
+#include "bearbeiten.h"
+
 #include <algorithm>
 #include <cstring>
 
-#include "bearbeiten.h"
 #include "edit/atome.h"
 #include "edit/programm.h"
 #include "edit/winkel.h"
@@ -55,7 +56,9 @@ TEST_F(Bearbeiten, AtomDialog) {
   const char* c1 = "C 50 50 50 0.772 0.5 -0.25 2";
   // atoms selected, dialogs; name, colour, radius and position of atom 1 afterwards
   const std::tuple<const char*, std::vector<int>, std::vector<Antwort>, const char*> faelle[] = {
-      {"nach Nummer", {}, {{"Atom-Nummer (0 - 7)", {"1"}}, {"Atom 1 (in Molekuel 0)=C", {"N", "1", "2", "-3"}}},
+      {"nach Nummer",
+       {},
+       {{"Atom-Nummer (0 - 7)", {"1"}}, {"Atom 1 (in Molekuel 0)=C", {"N", "1", "2", "-3"}}},
        "N 50 50 255 0.549 1 2 -3"},
       {"klein", {1}, {{"", {"cl"}}, {" ungueltiges Atom 'cl' \n nichts veraendert"}}, c1},
       {"Nummer zu gross", {}, {{"", {"8"}}, {"falsche Atom-Nummer"}}, c1},
@@ -80,16 +83,24 @@ TEST_F(Bearbeiten, BindungsDialog) {
   const char* alle = "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 ";
   // atoms selected, dialogs; afterwards the distance 1-2, the atoms moved, the bonds
   const std::tuple<const char*, std::vector<int>, std::vector<Antwort>, double, const char*, const char*> faelle[] = {
-      {"Ordnung", {1, 2}, {{"Abstand C1 - C2=1.000000|Bindung 1- bis 3-fach=1.0|Rest nachschieben?=ja", {"", "2"}}},
-       1, "", "0-1:1 1-2:2 2-3:1 1-4:1 2-5:1 3-6:1 "},
+      {"Ordnung",
+       {1, 2},
+       {{"Abstand C1 - C2=1.000000|Bindung 1- bis 3-fach=1.0|Rest nachschieben?=ja", {"", "2"}}},
+       1,
+       "",
+       "0-1:1 1-2:2 2-3:1 1-4:1 2-5:1 3-6:1 "},
       {"Abstand, Rest mit", {1, 2}, {{"", {"0.8"}}}, 0.8, "2356", alle},
       {"Abstand allein", {1, 2}, {{"", {"1.3", "3", "n"}}}, 1.3, "2", "0-1:1 1-2:3 2-3:1 1-4:1 2-5:1 3-6:1 "},
       {"umgekehrt", {2, 1}, {{"", {"0.5"}}}, 0.5, "014", "0-1:1 2-1:1 2-3:1 1-4:1 2-5:1 3-6:1 "},
       {"geloescht", {2, 1}, {{"", {"", "0"}}}, 1, "", "0-1:1 2-3:1 1-4:1 2-5:1 3-6:1 "},
       {"neu", {0, 3}, {{"Bindung 1- bis 3-fach=0.0", {"", "1"}}}, 1, "", "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 0-3:1 "},
       {"zwei Molekuele", {0, 7}, {{"", {"", "1"}}, {"verschiedener Molekuele"}}, 1, "", alle},
-      {"nach Nummer", {}, {{"Bindungs-Nummer oder", {}}, {"Bindungs-Nummer (0 - 5)", {"1"}}, {"Abstand C1 - C2", {}, 0}},
-       1, "", alle},
+      {"nach Nummer",
+       {},
+       {{"Bindungs-Nummer oder", {}}, {"Bindungs-Nummer (0 - 5)", {"1"}}, {"Abstand C1 - C2", {}, 0}},
+       1,
+       "",
+       alle},
       {"Nummer zu gross", {}, {{""}, {"", {"6"}}, {"falsche Bindungs-Nummer"}}, 1, "", alle},
       {"Atome gleich", {}, {{"", {}, 0}, {"Atom-Nr 1", {"2", "2"}}, {"zweimal dasselbe Atom"}}, 1, "", alle},
       {"Atom zu gross", {}, {{"", {}, 0}, {"", {"2", "8"}}, {"falsche Atom-Nummer"}}, 1, "", alle},
@@ -153,10 +164,14 @@ TEST_F(Bearbeiten, UndoFolgtDemLoeschen) {
   EXPECT_EQ(freie_elektronen_loeschen(8), 7);  // the e goes, the last atom takes its number
   EXPECT_EQ(alle_freie_elektronen_loeschen(7), 7);
   atom_loeschen(5);
-  EXPECT_EQ(atomliste[5].name + std::to_string(anz_atome) + bindungen(), "I7" "0-1:1 1-2:1 2-3:1 1-4:1 3-6:1 3-5:2 ");
+  EXPECT_EQ(atomliste[5].name + std::to_string(anz_atome) + bindungen(),
+            "I7"
+            "0-1:1 1-2:1 2-3:1 1-4:1 3-6:1 3-5:2 ");
   EXPECT_EQ(undo_anz, 3);  // the record of the deleted atom is gone
   for (int i = 0; i < 3; i++) bedienen(m_undo);
-  EXPECT_EQ(atomliste[5].name + bindungen(), "Br" "0-1:1 1-2:1 2-3:1 1-4:1 3-6:1 3-5:1 ");
+  EXPECT_EQ(atomliste[5].name + bindungen(),
+            "Br"
+            "0-1:1 1-2:1 2-3:1 1-4:1 3-6:1 3-5:1 ");
   EXPECT_EQ(bewegt(), "5");  // where H5 was, Br sits now, back at its start as well
   EXPECT_NEAR(abs(atomliste[5].p - br), 0, 1e-9);
 }
@@ -172,7 +187,8 @@ TEST_F(Bearbeiten, ElektronenpaareUeberall) {
   EXPECT_EQ(alle_freie_elektronen_loeschen(4), 2);
   bedienen(m_undo);
   std::string tabelle = atome();
-  for (int m = 0; m < anz_molek; m++) tabelle += std::to_string(molekuel[m].ia) + "+" + std::to_string(molekuel[m].natoms) + " ";
+  for (int m = 0; m < anz_molek; m++)
+    tabelle += std::to_string(molekuel[m].ia) + "+" + std::to_string(molekuel[m].natoms) + " ";
   EXPECT_EQ(tabelle + bindungen(), "C0 H0 N1 H1 0+2 2+2 0-1:1 2-3:1 ");
   speichern_und_lesen();
 }

@@ -1,4 +1,6 @@
 // Saving and loading from the menu, in a directory of their own.
+#include "edit/datei.h"
+
 #include <sys/mount.h>
 
 #include <cstring>
@@ -7,7 +9,6 @@
 #include <map>
 
 #include "bearbeiten.h"
-#include "edit/datei.h"
 
 namespace {
 
@@ -44,19 +45,49 @@ TEST_F(Datei, Speichern) {
   // both molecules or only the first, a file made before, the dialogs; what is printed ("-" first: no file name was
   // asked), the new file, what it holds: a molecule, -1 all as one, -2 all in blocks
   const std::tuple<bool, const char*, std::vector<Antwort>, const char*, const char*, int> faelle[] = {
-      {false, "", {{"Speichere Molekuel in xyz-Datei=default.xyz"}}, "Alles als einziges Molekuel in \"default.xyz\" gespeichert.\n", "default.xyz", -1},
-      {false, "default1.xyz", {{"=default1.xyz"}}, "Alles als einziges Molekuel in \"default2.xyz\" gespeichert.\n", "default2.xyz", -1},
+      {false,
+       "",
+       {{"Speichere Molekuel in xyz-Datei=default.xyz"}},
+       "Alles als einziges Molekuel in \"default.xyz\" gespeichert.\n",
+       "default.xyz",
+       -1},
+      {false,
+       "default1.xyz",
+       {{"=default1.xyz"}},
+       "Alles als einziges Molekuel in \"default2.xyz\" gespeichert.\n",
+       "default2.xyz",
+       -1},
       {false, "", {{"=default3.xyz", {}, 0}}, "", "", 0},
-      {true, "", {{"Was soll gespeichert werden?"}, {"Alles als einzelnes"}, {"=default3.xyz", {"a"}}}, "Alles als einziges Molekuel in \"a\" gespeichert.\n", "a", -1},
-      {true, "", {{""}, {"", {}, 0}, {"Speichere alle Molekuele in xyz-Datei=a", {"b"}}}, "Alle Molekuele in \"b\" gespeichert.\n", "b", -2},
+      {true,
+       "",
+       {{"Was soll gespeichert werden?"}, {"Alles als einzelnes"}, {"=default3.xyz", {"a"}}},
+       "Alles als einziges Molekuel in \"a\" gespeichert.\n",
+       "a",
+       -1},
+      {true,
+       "",
+       {{""}, {"", {}, 0}, {"Speichere alle Molekuele in xyz-Datei=a", {"b"}}},
+       "Alle Molekuele in \"b\" gespeichert.\n",
+       "b",
+       -2},
       {true, "", {{""}, {"", {}, -1}, {"", {"c"}}}, "Alle Molekuele in \"c\" gespeichert.\n", "c", -2},
-      {true, "", {{"", {}, 0}, {"Molekuel-Nr: (0 - 1):=0", {"*"}}, {"Speichere alle", {"d"}}}, "Alle Molekuele in \"d\" gespeichert.\n", "d", -2},
+      {true,
+       "",
+       {{"", {}, 0}, {"Molekuel-Nr: (0 - 1):=0", {"*"}}, {"Speichere alle", {"d"}}},
+       "Alle Molekuele in \"d\" gespeichert.\n",
+       "d",
+       -2},
       {true, "", {{"", {}, 0}, {"", {"1"}}, {"", {"e"}}}, "Molekuel 1 als \"e\" gespeichert.\n", "e", 1},
       {true, "", {{"", {}, 0}, {"", {"5"}}, {"ungueltige Molekuel-Nr: 5"}}, "-", "", 0},
       {true, "", {{"", {}, -1}}, "-cancel - nichts gespeichert\n", "", 0},
       {true, "", {{"", {}, 0}, {"", {}, 0}}, "-Eingabe von Melekuel-Nr mit Cancel abgebrochen\n", "", 0},
       {false, "", {{"=e", {"a"}}, {"Datei \"a\" schon vorhanden.\nNichts gespeichert.\n"}}, "", "", 0},
-      {false, "", {{"=a", {"default.xyz"}}}, "Alles als einziges Molekuel in \"default4.xyz\" gespeichert.\n", "default4.xyz", -1},
+      {false,
+       "",
+       {{"=a", {"default.xyz"}}},
+       "Alles als einziges Molekuel in \"default4.xyz\" gespeichert.\n",
+       "default4.xyz",
+       -1},
   };
   for (const auto& [zwei, besetzt, dialog, ausgabe, datei, wahl] : faelle) {
     SCOPED_TRACE(dialog[0].zeigt + besetzt);
@@ -83,7 +114,9 @@ TEST_F(Datei, SpeichernScheitert) {
     if (!art) std::ofstream("platte/voll") << std::string(4096, 'x');
     auto vorher = dateien("platte");
     bauen();
-    EXPECT_EQ(bedienen(m_save_file, {{"", {}, 0}, {"", {"*"}}, {"", {"platte/x"}},
+    EXPECT_EQ(bedienen(m_save_file, {{"", {}, 0},
+                                     {"", {"*"}},
+                                     {"", {"platte/x"}},
                                      {"kann \"platte/x\" nicht erstellen.\nNichts gespeichert.\n"}}),
               namensfrage);
     EXPECT_EQ(dateien("platte"), vorher);

@@ -1,6 +1,7 @@
 // New atoms: the free place beside an atom, and the command with its dialog.
-#include "bearbeiten.h"
 #include "edit/neuesatom.h"
+
+#include "bearbeiten.h"
 
 namespace {
 
@@ -11,8 +12,13 @@ TEST(NeuesAtom, FreiePosition) {
   Vektor3d t[] = {{r, r, r}, {r, -r, -r}, {-r, r, -r}, {-r, -r, r}}, x(1, 0, 0), p0, h;
   // the bonded neighbours, the angles to them, whether H atoms crowd round the cone
   const std::tuple<std::vector<Vektor3d>, std::vector<double>, bool> faelle[] = {
-      {{}, {}, false}, {{x}, {120}, false}, {{x}, {180}, true}, {{x, {0, 1, 0}}, {135, 135}, false},
-      {{x, -x}, {90, 90}, false}, {{t, t + 3}, {109.47, 109.47, 109.47}, false}, {{t, t + 4}, {90, 144.74, 35.26, 90}, false}};
+      {{}, {}, false},
+      {{x}, {120}, false},
+      {{x}, {180}, true},
+      {{x, {0, 1, 0}}, {135, 135}, false},
+      {{x, -x}, {90, 90}, false},
+      {{t, t + 3}, {109.47, 109.47, 109.47}, false},
+      {{t, t + 4}, {90, 144.74, 35.26, 90}, false}};
   for (const auto& [nachbarn, winkel_soll, gedraengt] : faelle) {
     SCOPED_TRACE(nachbarn.size() * 10 + gedraengt);
     tabellen_leeren();
@@ -24,7 +30,8 @@ TEST(NeuesAtom, FreiePosition) {
       h = Vektor3d(-0.5, 0.866 * std::cos(k * M_PI / 6), 0.866 * std::sin(k * M_PI / 6)) * rand, m.addatom("H", h);
     m.rest_freigeben();
     Vektor3d& neu = atomliste[anz_atome].p;  // a slot beyond the atoms, to measure at
-    EXPECT_EQ(ausgabe_von([&] { neu = freieposition(0); }), gedraengt ? "pneu2 ist Variante mit weniger Konflikt\n" : "");
+    EXPECT_EQ(ausgabe_von([&] { neu = freieposition(0); }),
+              gedraengt ? "pneu2 ist Variante mit weniger Konflikt\n" : "");
     if (nachbarn.empty()) erwarte_nah(neu, rand, 0, 0);
     EXPECT_NEAR(abs(neu), rand, 1e-9);
     for (std::size_t i = 0; i < winkel_soll.size(); i++) EXPECT_NEAR(winkel(i + 1, 0, anz_atome), winkel_soll[i], 0.01);
@@ -41,7 +48,8 @@ TEST_F(Bearbeiten, NeuesAtom) {
       {leer, {}, {{"|Neues Atom=C|Bindung=0.0", {"C", "2"}}}, "", 0, "C 0.000 "},
       {nichts, {}, {{"|Bindung=0.0", {"O"}}}, "", 7, "O 2.900 "},
       {nichts, {7}, {{"|Bindung=1.0", {"Cl"}}}, "", 7, "Cl 1.740 7-8:1 "},
-      {nichts, {7}, {{"", {"cl"}}}, "ungueltiges Atom\n", 7, ""}, {nichts, {7}, {{"", {"Abc"}}}, "ungueltiges Atom\n", 7, ""},
+      {nichts, {7}, {{"", {"cl"}}}, "ungueltiges Atom\n", 7, ""},
+      {nichts, {7}, {{"", {"Abc"}}}, "ungueltiges Atom\n", 7, ""},
       {nichts, {7}, {{"", {"O"}, 0}}, "", 7, ""},
       {nichts, {1}, {}, "Molekuel 0 bisher nicht veraenderbar,nur Molekuel 1\n", 7, ""},
       {atome_voll, {7}, {}, "zu viele Atome\n", 7, ""},
@@ -55,7 +63,8 @@ TEST_F(Bearbeiten, NeuesAtom) {
     if (vorher == leer) tabellen_leeren();
     if (vorher == epaar) {  // N7, e8, O9 in molecule 1: the e goes, and O, the last atom, becomes 8
       molekuel[1].maxatoms = 3, molekuel[1].maxbonds = 2, anz_atome = 10, anz_bonds = 8;
-      molekuel[1].addatom("e", e), molekuel[1].addatom("O", o), molekuel[1].addbond(7, 9, 1), molekuel[1].addbond(8, 9, 1);
+      molekuel[1].addatom("e", e), molekuel[1].addatom("O", o), molekuel[1].addbond(7, 9, 1),
+          molekuel[1].addbond(8, 9, 1);
     }
     waehlen(auswahl);
     int atome = vorher == atome_voll ? anz_atome = MAX_ATOME : anz_atome - (vorher == epaar);
@@ -65,7 +74,8 @@ TEST_F(Bearbeiten, NeuesAtom) {
     int n = anz_atome - 1;
     char neu[80] = "";
     if (anz_atome > atome)
-      std::snprintf(neu, sizeof neu, "%s %.3f %s", atomliste[n].name, abstand(n, anker), bindungen().c_str() + (n ? 36 : 0));
+      std::snprintf(neu, sizeof neu, "%s %.3f %s", atomliste[n].name, abstand(n, anker),
+                    bindungen().c_str() + (n ? 36 : 0));
     EXPECT_EQ(neu, std::string(soll));
     if (*neu && vorher == nichts) {
       EXPECT_NEAR(atomliste[n].p.x - atomliste[7].p.x, abstand(n, 7), 1e-9);

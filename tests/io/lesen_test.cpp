@@ -30,7 +30,9 @@ inline std::string gelesen(const std::string& text, const std::function<void(FIL
   return s.str();
 }
 
-struct Fall { std::string name, text, erwartet; };
+struct Fall {
+  std::string name, text, erwartet;
+};
 
 // Reads each text into empty tables: what gelesen gives, less the first ohne lines printed, is erwartet.
 inline void pruefen(const std::vector<Fall>& faelle, const std::function<void(FILE*)>& leser, int ohne = 0) {
@@ -57,8 +59,9 @@ TEST(Xyz, Lesen) {
             "Werte von Atom '' auf Default gesetzt\nFehler: zeile=\"Na 1 2\"\n"
             "| 0:0+3/0 Cla(1,2,-3) (0,0,-0) Na(1,2,-0)"},
            {"ueberlange Zeile", "1 0\n" + w + "WWW 1 2 3\n",
-            "Fehler: zeile=\"" + w + "\"\nFehlerhaftes Atom: \"" + w + "\"\nWerte von Atom 'WWW' auf Default gesetzt\n"
-            "| 0:0+1/0 WWW(0,0,-0)"},
+            "Fehler: zeile=\"" + w + "\"\nFehlerhaftes Atom: \"" + w +
+                "\"\nWerte von Atom 'WWW' auf Default gesetzt\n"
+                "| 0:0+1/0 WWW(0,0,-0)"},
            {"letzte Zeile ohne Zeilenende geht verloren", "2 2\nC 0 0 0\nO 0 0 1.2\n0 1 2\n1 0",
             "| 0:0+2/1 C(0,0,-0) O(0,0,-1.2) 0-1:2"},
            {"Zaehlzeile mit nur einer Zahl", "2\nH 0 0 0\nH 0 0 1\n", "| 0:0+2/0 H(0,0,-0) H(0,0,-1)"},
@@ -83,7 +86,8 @@ TEST(Xyz, Lesen) {
            {"Ueberlappendes: kleinster Weg", "molekuele=2\n2 0\nC -1 -3 -3\nC 1 3 3\n2 0\nC 0 -2 -2\nC 0.5 2 2\n",
             "| 0:0+2/0 1:2+2/0 C(-1,-3,3) C(1,3,-3) C(3.5,-2,2) C(4,2,-2)"},
            {"Fernes wird auf 2.5 herangezogen", "molekuele=2\n1 0\nC 0 0 0\n1 0\nC 0.1 -20 0.2\n",
-            "| 0:0+1/0 1:1+1/0 C(0,0,-0) C(0.1,-2.5,-0.2)"}}, xyzeinlesen);
+            "| 0:0+1/0 1:1+1/0 C(0,0,-0) C(0.1,-2.5,-0.2)"}},
+          xyzeinlesen);
 }
 
 TEST(Xyz, Schreiben) {
@@ -137,10 +141,13 @@ TEST(Pdb, Dateien) {
             "| 0:0+3/0 C(-100.123,-200.5,-300.25) N(1.5,2.5,3.5) O(4,5,6)"},
            {"leere Ketten", "TER\nTER\n" + atom(" C  ", 1, 1, 1) + "TER\nTER\nEND\n", "| 0:0+1/0 C(1,1,1)"},
            {"zu kurz", "ATOM\nATOM      1  C\n", "Werte von Atom '' auf Default gesetzt\n| 0:0+2/0 (0,0,0) C(0,0,0)"},
-           {"hoechstens zehn Molekuele", elf_ketten, zehn + atome}}, [](FILE* fp) { pdb_einlesen(fp); });
+           {"hoechstens zehn Molekuele", elf_ketten, zehn + atome}},
+          [](FILE* fp) { pdb_einlesen(fp); });
 }
 
-static void mdl(FILE* fp) { if (!mdl_einlesen(fp)) std::puts("abgelehnt"); }  // a refused file: "abgelehnt"
+static void mdl(FILE* fp) {
+  if (!mdl_einlesen(fp)) std::puts("abgelehnt");
+}  // a refused file: "abgelehnt"
 
 TEST(Mdl, Dateien) {
   pruefen({{"Marvin, leere dritte Zeile, z wie in der Datei",
@@ -157,13 +164,17 @@ TEST(Mdl, Dateien) {
             "Fehler in mdl_einlesen: zeile=\"1\"\nFehler: Atomnummer ausserhalb des Molekuels: zeile=\"1 9 1\"\n"
             "Fehler: Atomnummer ausserhalb des Molekuels: zeile=\"9 1\"\nFehler: Atomnummer ausserhalb des Molekuels: "
             "zeile=\"0 1\"\nFehler: Atomnummer ausserhalb des Molekuels: zeile=\"2 0\"\n| 0:0+2/0 (1,2,0) C(0,0,0)"},
-           {"abgebrochener Block bleibt gelesen", "a\nb\n\n3 1\n0 0 0 C\n", "| 0:0+1/0 C(0,0,0)"}}, mdl);
+           {"abgebrochener Block bleibt gelesen", "a\nb\n\n3 1\n0 0 0 C\n", "| 0:0+1/0 C(0,0,0)"}},
+          mdl);
   for (std::string zaehlung : {"", "\n\n", "\n0 0\n", "\n5\n", "\n1001 0\n", "\n1 2001\n", "\n1 -1\n"})
     pruefen({{"Zaehlung \"" + zaehlung + "\"", "a\nb\n" + zaehlung, "abgelehnt\n|"}}, mdl);
   tabellen_leeren();
   for (int i = 0; i < 10; i++) gelesen("a\nb\n\n1 0\n0 0 0 H\n", mdl);
   // 991 atoms no longer fit beside the 10 read: refused before the number of molecules is looked at
-  EXPECT_EQ(ausgabe_von([] { aus_text("a\nb\n\n991 0\n", mdl); aus_text("a\nb\n\n1 0\n0 0 0 H\n", mdl); }),
+  EXPECT_EQ(ausgabe_von([] {
+              aus_text("a\nb\n\n991 0\n", mdl);
+              aus_text("a\nb\n\n1 0\n0 0 0 H\n", mdl);
+            }),
             "abgelehnt\nzu viele Molekuele, auf 10 begrenzt\nabgelehnt\n");
   EXPECT_EQ(anz_molek, 10);
 }
@@ -187,33 +198,47 @@ TEST(Mdl, BeruehrendeFelderNachSpalten) {
 
 TEST(Sniff, Formate) {
   const std::string atom = "ATOM      1  N   ALA A   1       1.000   2.000   3.000\n", nein = "abgelehnt\n|",
-                    mol = "  2  1  0  0  0  0  0  0  0  0999 V2000\n    0.0000    0.0000    0.0000 C   0  0\n"
-                          "    1.3300    0.0000    0.0000 C   0  0\n  1  2  2  0\nM  END\n",
-                    het = "HETATM    1  C1  UNL     1       0.000   0.000   0.000  1.00  0.00           C\n"
-                          "HETATM    2  O1  UNL     1       1.200   0.000   0.000  1.00  0.00           O\n";
-  pruefen({{"Zaehlzeile: Strukturtext", "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n", "| 0:0+2/1 H(0,0,-0) H(0,0,-0.74) 0-1:1"},
-           {"keine Atome", "0 1\nH 0 0 0\n", nein}, {"eingerueckt", " 2 1\nH 0 0 0\n", nein},
-           {"negative Bindungszahl", "2 -1\nH 0 0 0\n", nein}, {"nur eine Zahl: XYZ ohne Titel", "2\nH 0 0 0\nH 0 0 1\n", "| 0:0+2/0 H(0,0,-0) H(0,0,-1)"},
-           {"Molekuelzeile in Zeile 1", "molekuele=1\n1 0\nC 0 0 0\n", "| 0:0+1/0 C(0,0,-0)"},
-           {"Molekuelzeile in Zeile 2", "Titel\nmolekuele=1\n1 0\nC 0 0 0\n", "| 0:0+1/0 C(0,0,-0)"},
-           {"ATOM in Zeile 1: PDB", atom + "END\n", "| 0:0+1/0 N(1,2,3)"},
-           {"Marvin in Zeile 2: MDL", "Name\n   Marvin  0101\n\n  1  0\n    0.0000    0.0000    0.0000 N   0\n",
-            "| 0:0+1/0 N(0,0,0)"},
-           {"MDL ohne Atome", "Name\n  Marvin\n\n  0  0\n", nein},
-           // as Open Babel, RDKit and the databases write them
-           {"XYZ mit Titel", "2\nwater\nO 0 0 0\nH 0.96 0 0\n", "| 0:0+2/0 O(0,0,-0) H(0.96,0,-0)"},
-           {"mol", "ethene\n OpenBabel12072618083D\n\n" + mol, "| 0:0+2/1 C(0,0,0) C(1.33,0,0) 0-1:2"},
-           {"SDF: Kommentar in Zeile 3, das erste Molekuel", "ethene\n     RDKit          3D\nvon Hand\n" + mol +
-            "$$$$\nzwei\n\n\n  1  0  0  0  0  0  0  0  0  0999 V2000\n", "| 0:0+2/1 C(0,0,0) C(1.33,0,0) 0-1:2"},
-           {"PDB: HEADER, Doppelbindung, Verweis ohne Atom", "HEADER    TEST\n" + het + "CONECT    1    2    2    9\n"
-            "CONECT    2    1    1\nEND\n", "unbekanntes Schluesselwort in pdb-Datei: \"HEADER    TEST\"\nCONECT in "
-            "pdb-Datei: 1 Verweise auf ungelesene Atome oder zwischen Molekuelen ignoriert\n| 0:0+2/1 C(0,0,0) O(1.2,0,0) 0-1:2"},
-           {"PDB: COMPND, Verweis zwischen Molekuelen", "COMPND    co\n" + het + "TER\n" + het + "CONECT 1 2 3\n",
-            "unbekanntes Schluesselwort in pdb-Datei: \"COMPND    co\"\nCONECT in pdb-Datei: 1 Verweise auf ungelesene Atome"
-            " oder zwischen Molekuelen ignoriert\n| 0:0+2/1 1:2+2/0 C(0,0,0) O(1.2,0,0) C(0,0,0) O(1.2,0,0) 0-1:1"},
-           {"PDB: HETATM, dreifach", het + "CONECT    1    2    2    2    2\n", "| 0:0+2/1 C(0,0,0) O(1.2,0,0) 0-1:3"}},
-          [](FILE* fp) { if (!unbek_einlesen(fp)) std::puts("abgelehnt"); },
-          5);  // without the five lines that show the first four (the command line tests see those)
+                    mol =
+                        "  2  1  0  0  0  0  0  0  0  0999 V2000\n    0.0000    0.0000    0.0000 C   0  0\n"
+                        "    1.3300    0.0000    0.0000 C   0  0\n  1  2  2  0\nM  END\n",
+                    het =
+                        "HETATM    1  C1  UNL     1       0.000   0.000   0.000  1.00  0.00           C\n"
+                        "HETATM    2  O1  UNL     1       1.200   0.000   0.000  1.00  0.00           O\n";
+  pruefen(
+      {{"Zaehlzeile: Strukturtext", "2 1\nH 0 0 0\nH 0 0 0.74\n0 1\n", "| 0:0+2/1 H(0,0,-0) H(0,0,-0.74) 0-1:1"},
+       {"keine Atome", "0 1\nH 0 0 0\n", nein},
+       {"eingerueckt", " 2 1\nH 0 0 0\n", nein},
+       {"negative Bindungszahl", "2 -1\nH 0 0 0\n", nein},
+       {"nur eine Zahl: XYZ ohne Titel", "2\nH 0 0 0\nH 0 0 1\n", "| 0:0+2/0 H(0,0,-0) H(0,0,-1)"},
+       {"Molekuelzeile in Zeile 1", "molekuele=1\n1 0\nC 0 0 0\n", "| 0:0+1/0 C(0,0,-0)"},
+       {"Molekuelzeile in Zeile 2", "Titel\nmolekuele=1\n1 0\nC 0 0 0\n", "| 0:0+1/0 C(0,0,-0)"},
+       {"ATOM in Zeile 1: PDB", atom + "END\n", "| 0:0+1/0 N(1,2,3)"},
+       {"Marvin in Zeile 2: MDL", "Name\n   Marvin  0101\n\n  1  0\n    0.0000    0.0000    0.0000 N   0\n",
+        "| 0:0+1/0 N(0,0,0)"},
+       {"MDL ohne Atome", "Name\n  Marvin\n\n  0  0\n", nein},
+       // as Open Babel, RDKit and the databases write them
+       {"XYZ mit Titel", "2\nwater\nO 0 0 0\nH 0.96 0 0\n", "| 0:0+2/0 O(0,0,-0) H(0.96,0,-0)"},
+       {"mol", "ethene\n OpenBabel12072618083D\n\n" + mol, "| 0:0+2/1 C(0,0,0) C(1.33,0,0) 0-1:2"},
+       {"SDF: Kommentar in Zeile 3, das erste Molekuel",
+        "ethene\n     RDKit          3D\nvon Hand\n" + mol +
+            "$$$$\nzwei\n\n\n  1  0  0  0  0  0  0  0  0  0999 V2000\n",
+        "| 0:0+2/1 C(0,0,0) C(1.33,0,0) 0-1:2"},
+       {"PDB: HEADER, Doppelbindung, Verweis ohne Atom",
+        "HEADER    TEST\n" + het +
+            "CONECT    1    2    2    9\n"
+            "CONECT    2    1    1\nEND\n",
+        "unbekanntes Schluesselwort in pdb-Datei: \"HEADER    TEST\"\nCONECT in "
+        "pdb-Datei: 1 Verweise auf ungelesene Atome oder zwischen Molekuelen ignoriert\n| 0:0+2/1 C(0,0,0) O(1.2,0,0) "
+        "0-1:2"},
+       {"PDB: COMPND, Verweis zwischen Molekuelen", "COMPND    co\n" + het + "TER\n" + het + "CONECT 1 2 3\n",
+        "unbekanntes Schluesselwort in pdb-Datei: \"COMPND    co\"\nCONECT in pdb-Datei: 1 Verweise auf ungelesene "
+        "Atome"
+        " oder zwischen Molekuelen ignoriert\n| 0:0+2/1 1:2+2/0 C(0,0,0) O(1.2,0,0) C(0,0,0) O(1.2,0,0) 0-1:1"},
+       {"PDB: HETATM, dreifach", het + "CONECT    1    2    2    2    2\n", "| 0:0+2/1 C(0,0,0) O(1.2,0,0) 0-1:3"}},
+      [](FILE* fp) {
+        if (!unbek_einlesen(fp)) std::puts("abgelehnt");
+      },
+      5);  // without the five lines that show the first four (the command line tests see those)
 }
 
 // What the start-up prints for the arguments, then "|" and the number of molecules read into empty tables.
@@ -237,7 +262,9 @@ static std::string programm(const std::string& argumente) {
 TEST(Kommandozeile, DateienUndAnwendung) {
   char vorher[4096], verzeichnis[] = "/tmp/quil_startXXXXXX";  // scratch directory; ending the program in it fails
   ASSERT_TRUE(getcwd(vorher, sizeof vorher) && mkdtemp(verzeichnis) && chdir(verzeichnis) == 0);
-  std::atexit([] { if (char d[64]; getcwd(d, sizeof d) && std::strstr(d, "quil_start")) std::_Exit(1); });
+  std::atexit([] {
+    if (char d[64]; getcwd(d, sizeof d) && std::strstr(d, "quil_start")) std::_Exit(1);
+  });
   const std::string pdb = "ATOM      1  N   ALA A   1       1.000   2.000   3.000  1.00  0.00", lang(80, 'n'),
                     passt(75, 'n'), zu_lang = "Dateiname zu lang (hoechstens 79 Zeichen): \"" + lang + "\"\n",
                     suche = "versuche unbekanntes Format zu lesen:\nzeile1=\"",
@@ -249,19 +276,24 @@ TEST(Kommandozeile, DateienUndAnwendung) {
            {{}, "Fehler in xyzeinlesen(): keine Atome\n|0"},  // the default file
            {{"h2.xyz", "h2.xyz", "h2.xyz"}, "h2.xyz eingelesen\nh2.xyz eingelesen\nh2.xyz eingelesen\n|3"},
            // only the first name is sniffed; the second is structure text, which hands ATOM lines to the PDB reader
-           {{"p.pdb", "p.pdb"}, suche + pdb + "\"\nzeile2=\"END\"\nzeile3=\"\"\nzeile4=\"\"\n"
-                                              "p.pdb eingelesen\np.pdb eingelesen\n|2"},
+           {{"p.pdb", "p.pdb"},
+            suche + pdb +
+                "\"\nzeile2=\"END\"\nzeile3=\"\"\nzeile4=\"\"\n"
+                "p.pdb eingelesen\np.pdb eingelesen\n|2"},
            {{"h2.dat"}, suche_h2 + "h2.dat eingelesen\n|1"},  // a name without ".xyz" is sniffed
-           {{"-u", "h2.xyz"}, suche_h2 + "h2.xyz eingelesen\n|1"}, {{"h2.xyz.alt"}, "h2.xyz.alt eingelesen\n|1"},
+           {{"-u", "h2.xyz"}, suche_h2 + "h2.xyz eingelesen\n|1"},
+           {{"h2.xyz.alt"}, "h2.xyz.alt eingelesen\n|1"},
            {{"fehlt.dat"}, "konnte \"fehlt.dat\" nicht oeffnen\n|0"},
-           {{""}, "Fehler in xyzeinlesen(): keine Atome\n|0"},  // an empty first name: the default file
+           {{""}, "Fehler in xyzeinlesen(): keine Atome\n|0"},     // an empty first name: the default file
            {{lang, "h2.xyz"}, zu_lang + "h2.xyz eingelesen\n|1"},  // as a name that does not open
            {{passt + ".xyz", lang}, zu_lang + "konnte \"" + passt + ".xyz\" nicht oeffnen\n|0"}})
     EXPECT_EQ(quil(argumente), erwartet) << argumente.size();
   // usage, on standard output before any window opens, for "?" in a flag word or more than three names
   for (const char* argumente : {"-?", "?", "-x?", "a b c d", "-u ?x", "--help"})
-    EXPECT_EQ(programm(argumente), "quil Version 0.8\nAnwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]\n"
-                                   "  Flags: u=unbekanntes Format suchen\n|0") << argumente;
+    EXPECT_EQ(programm(argumente),
+              "quil Version 0.8\nAnwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]\n"
+              "  Flags: u=unbekanntes Format suchen\n|0")
+        << argumente;
   EXPECT_EQ(programm("a --version"), "quil Version 0.8\n|0");
   std::remove("Alanin.xyz");
   EXPECT_EQ(quil({}), "kann \"Alanin.xyz\" nicht oeffnen.\n|0");

@@ -1,5 +1,7 @@
 // The shake relaxation: lone pairs, which atoms are pivots, step sizes, its end, and the geometry
 // it reaches.
+#include "relax/shake.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include "io/xyz.h"
 #include "model/tabellen.h"
 #include "relax/epaare.h"
-#include "relax/shake.h"
 #include "testhilfe.h"
 
 namespace {
@@ -38,11 +39,15 @@ TEST(Shake, Elektronenpaare) {
 // Hydrogens, end atoms and ring atoms are no pivots; the first neighbour never turns, the others
 // turn with all that hangs on them (a ring too). Neighbours in one direction cannot be pushed apart.
 TEST(Shake, Drehpunkte) {
-  const char* baum = "7 7\n C 0 0 0\n C 1.3 0 0\n H -0.4 1 0\n C -0.5 -0.7 0.7\n C -0.4 -1.5 1.8\n C -1.5 -1.5 1\n"
-                     " H 0 -0.3 1.7\n0 1 2\n0 2\n0 3\n3 4\n4 5\n5 3\n3 6\n";
+  const char* baum =
+      "7 7\n C 0 0 0\n C 1.3 0 0\n H -0.4 1 0\n C -0.5 -0.7 0.7\n C -0.4 -1.5 1.8\n C -1.5 -1.5 1\n"
+      " H 0 -0.3 1.7\n0 1 2\n0 2\n0 3\n3 4\n4 5\n5 3\n3 6\n";
   // the structure, the pivot; the turns, the atoms moved, what is printed
   for (auto [text, atom, turns, wer, ausgabe] :
-       {std::tuple{baum, 0, 2, "23456", ""}, {baum, 1, 0, "", ""}, {baum, 2, 0, "", ""}, {baum, 3, 0, "", ""},
+       {std::tuple{baum, 0, 2, "23456", ""},
+        {baum, 1, 0, "", ""},
+        {baum, 2, 0, "", ""},
+        {baum, 3, 0, "", ""},
         {baum, 6, 0, "", ""},
         {"4 3\n C 0 0 0\n C 1 0 0\n C 2 0 0\n C 0 1 0\n0 1 2\n0 2\n0 3\n", 0, 2, "23", "Fehler: division durch 0\n"}}) {
     SCOPED_TRACE(atom);
@@ -64,8 +69,14 @@ TEST(Shake, Drehpunkte) {
 }
 
 TEST(Shake, Schrittweite) {
-  for (auto [n, k] : {std::pair{0, 0.005}, {200, 0.005}, {201, 0.001}, {500, 0.001}, {501, 1e-4}, {999, 1e-4},
-                      {1000, 1e-5}, {3142, 0.01 / 3142}})
+  for (auto [n, k] : {std::pair{0, 0.005},
+                      {200, 0.005},
+                      {201, 0.001},
+                      {500, 0.001},
+                      {501, 1e-4},
+                      {999, 1e-4},
+                      {1000, 1e-5},
+                      {3142, 0.01 / 3142}})
     EXPECT_DOUBLE_EQ(korrfakt(n), k) << n;
 }
 
@@ -86,7 +97,8 @@ TEST(Shake, Methan) {
   for (int i = 1; i < 5; i++) {
     EXPECT_NEAR(abs(atomliste[i].p - atomliste[0].p), laengen[i], 1e-9);
     for (int j = i + 1; j < 5; j++)
-      EXPECT_NEAR(vektorwinkel2(atomliste[i].p - atomliste[0].p, atomliste[j].p - atomliste[0].p) * 180 / M_PI, 109.4712, 0.002);
+      EXPECT_NEAR(vektorwinkel2(atomliste[i].p - atomliste[0].p, atomliste[j].p - atomliste[0].p) * 180 / M_PI,
+                  109.4712, 0.002);
   }
   lesen(methan);
   atomliste[2].select(2);

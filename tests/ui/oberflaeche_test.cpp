@@ -21,7 +21,8 @@
 
 namespace {
 
-std::atomic<long> letzte_id{-99}; std::atomic<int> aufrufe{0};  // what the handler below saw
+std::atomic<long> letzte_id{-99};
+std::atomic<int> aufrufe{0};  // what the handler below saw
 std::atomic<std::thread::id> handler_thread;
 void m_merken(long id) { handler_thread = std::this_thread::get_id(), letzte_id = id, aufrufe++; }
 
@@ -80,10 +81,11 @@ TEST_F(MenuTest, MouseEventsOneAfterAnother) {
 // The program's handlers, four columns, cell by cell; a later row fills a whole row of cells and drops texts
 // beyond the columns; 500 cells; of 21 titles 19 lay out.
 TEST_F(MenuTest, TableRowsAndLimits) {
-  const funkzeiger keiner{}, soll[] = {keiner, keiner, keiner, keiner, m_open_file, m_undo, m_shake, m_ueber,
-                                       m_save_file, m_atom_aendern, m_shake_off, m_hilfe, m_quit, m_bindung, keiner,
-                                       keiner, keiner, m_molek_rot, keiner, keiner, keiner, m_neuesatom, keiner, keiner,
-                                       keiner, m_edit_off, keiner, keiner};
+  const funkzeiger keiner{},
+      soll[] = {keiner,      keiner,      keiner,         keiner,      m_open_file, m_undo, m_shake,
+                m_ueber,     m_save_file, m_atom_aendern, m_shake_off, m_hilfe,     m_quit, m_bindung,
+                keiner,      keiner,      keiner,         m_molek_rot, keiner,      keiner, keiner,
+                m_neuesatom, keiner,      keiner,         keiner,      m_edit_off,  keiner, keiner};
   ASSERT_EQ(menu.imax, 28);
   for (int i = 0; i < menu.imax; i++) EXPECT_EQ(mainmenu[i].fun, soll[i]) << i;
   EXPECT_STREQ(mainmenu[2].text, "Optimize");
@@ -103,7 +105,7 @@ TEST_F(MenuTest, TableRowsAndLimits) {
 
 // A handler handed over runs once on the menu thread; Ueber waits there for its answer; Exit ends the thread.
 TEST_F(MenuTest, TheMenuThreadRunsTheHandlers) {
-  menu.mark = 16, menu.run();  // an entry without a handler does nothing
+  menu.mark = 16, menu.run();              // an entry without a handler does nothing
   menu.run(m_merken), menu.run(m_merken);  // as keys do, twice before the thread runs
   std::thread menuthread([] { menu.loop(); });
   EXPECT_TRUE(warten_bis([] { return letzte_id == 1; }));
@@ -114,7 +116,7 @@ TEST_F(MenuTest, TheMenuThreadRunsTheHandlers) {
   EXPECT_EQ(menu.status, 0);
   requester1.key(13, 0, 0);
   druck(20, 10), druck(20, 10), ziehen(20, 77), los(20, 77);  // File, Exit
-  menuthread.join();  // returns only because Exit stopped the loop
+  menuthread.join();                                          // returns only because Exit stopped the loop
   EXPECT_EQ(std::make_pair(exitflag.load(), aufrufe.load()), std::make_pair(1, 1));
 }
 
@@ -145,11 +147,14 @@ std::string bild() {
   return s;
 }
 
-char name[80] = "abcd"; double x = 1.5; int nr = 5; long lang = 7;  // the caller's variables behind the fields
+char name[80] = "abcd";
+double x = 1.5;
+int nr = 5;
+long lang = 7;  // the caller's variables behind the fields
 int felder() {  // in the big font
   requester1.grosserfont(2);
-  return requester_input(4, "Atom 3", "%s", "%s\n", name, "x", "%8.3f", "%lf", &x, "Nr", "%d", "%d", &nr, "Lang",
-                         "%ld", "%ld", &lang);
+  return requester_input(4, "Atom 3", "%s", "%s\n", name, "x", "%8.3f", "%lf", &x, "Nr", "%d", "%d", &nr, "Lang", "%ld",
+                         "%ld", &lang);
 }
 int ein_knopf() { return janeinrequester("falsche Atom-Nummer", "ok", nullptr); }
 
@@ -161,29 +166,44 @@ TEST(Requester, LayoutAndAnswers) {
   const std::tuple<const char*, int (*)(), const char*, std::vector<int>, int> faelle[] = {
       {"three lines, three buttons, Return",
        [] { return janeinrequester3("Was soll\ngespeichert\nwerden?", "alles", "nur 1 Molekuel", "x"); },
-       "50 682 834 850 | 150 714 342 746 | 346 714 538 746 | 542 714 734 746", {13}, -1},
+       "50 682 834 850 | 150 714 342 746 | 346 714 538 746 | 542 714 734 746",
+       {13},
+       -1},
       {"two lines, clicks beside the buttons shown",
        [] { return janeinrequester("Undo-Buffer empty\nnichts zu tun", "ok", "no"); },
-       "50 704 262 850 | 96 736 144 768 | 167 736 215 768", {KNOPF3, NEBEN, 13}, 0},
-      {"big font, Escape", [] { return requester1.grosserfont(2), ein_knopf(); },
-       "50 565 514 850 | 234 629 330 693", {27}, -1},
-      {"small window, Return", [] { return bildbreite = 200, bildhoehe = 100, ein_knopf(); },
-       "0 0 200 100 | 94 32 142 64", {13}, 1},
+       "50 704 262 850 | 96 736 144 768 | 167 736 215 768",
+       {KNOPF3, NEBEN, 13},
+       0},
+      {"big font, Escape",
+       [] { return requester1.grosserfont(2), ein_knopf(); },
+       "50 565 514 850 | 234 629 330 693",
+       {27},
+       -1},
+      {"small window, Return",
+       [] { return bildbreite = 200, bildhoehe = 100, ein_knopf(); },
+       "0 0 200 100 | 94 32 142 64",
+       {13},
+       1},
       {"fields, a number that does not scan", felder, felderbild, {FELD - 2, 8, 'q', KNOPF1}, 1},
       // Field 1 "1,5005" with a decimal comma, then field 0: "abcd", "abd", "ad", "aXd", "aXYd", "aXYäd"; on to
       // the others and round.
-      {"fields, editing", felder, felderbild,
-       {9, '5', LINKS, LINKS, LINKS, LINKS, 8, ',', FELD - 0, LINKS, ENTF, 8, LINKS, 127, LINKS, RECHTS, 'X', RECHTS, RECHTS, RECHTS, LINKS, 'Y',
-        0xe4, 0xdf, 7, 13, 13, '6', FELD - 3, NEBEN, '1', 13, '!', KNOPF1}, 1},
+      {"fields, editing",
+       felder,
+       felderbild,
+       {9,     '5', LINKS, LINKS,  LINKS,    LINKS,  8,      ',',    FELD - 0, LINKS, ENTF, 8,
+        LINKS, 127, LINKS, RECHTS, 'X',      RECHTS, RECHTS, RECHTS, LINKS,    'Y',   0xe4, 0xdf,
+        7,     13,  13,    '6',    FELD - 3, NEBEN,  '1',    13,     '!',      KNOPF1},
+       1},
       {"fields, Cancel", felder, felderbild, {'9', KNOPF2}, 0}};
   for (const auto& [was, frage, erwartet, eingabe, ergebnis] : faelle) {
     SCOPED_TRACE(was);
     bildbreite = 1200, bildhoehe = 900;
     requester1.grosserfont(1);
-    EXPECT_EQ(antwort(frage, [&, &erwartet = erwartet, &eingabe = eingabe] {
-                EXPECT_EQ(bild(), erwartet);
-                eingeben(eingabe);
-              }),
+    EXPECT_EQ(antwort(frage,
+                      [&, &erwartet = erwartet, &eingabe = eingabe] {
+                        EXPECT_EQ(bild(), erwartet);
+                        eingeben(eingabe);
+                      }),
               ergebnis);
   }
   EXPECT_EQ(std::string(name) + " " + std::to_string(x) + " " + std::to_string(nr) + " " + std::to_string(lang),
@@ -203,7 +223,9 @@ TEST(Requester, BuffersAndLimits) {
   EXPECT_EQ(text + std::string(requester1.gadget[0].eingabetext), std::string(2 * 79, 'a'));
   EXPECT_EQ(ausgabe_von([&datei] {
               antwort([&datei] { return nachfilenamefragen("Lade Molekuel", datei, 8); },
-                      [] { eingeben({' ', '~', 0xc4, 0x1f, 0xa0, 0xfc, 'x', 'y', 'z', KNOPF1}); });  // not 0x1f, 0xa0
+                      [] {
+                        eingeben({' ', '~', 0xc4, 0x1f, 0xa0, 0xfc, 'x', 'y', 'z', KNOPF1});
+                      });  // not 0x1f, 0xa0
             }),
             "Provisorischer filename-Requester:\n");
   EXPECT_EQ(std::string(datei, sizeof datei), std::string("abc ~\xc4\xfc\0", 8) + std::string(24, '#'));
@@ -224,7 +246,10 @@ TEST(Requester, CallsThatCannotBeAnsweredEnd) {
   haupt_thread = std::thread::id();
   const char* zeile = "Fehler: Requester im Hauptthread aufgerufen - abgelehnt, er wuerde das Programm anhalten\n";
   EXPECT_EQ(aus, std::string(zeile) + zeile);
-  auto ende = [] { hauptschleife_beendet = true; EXPECT_TRUE(warten_bis([] { return !requester1.aktiv; })); };
+  auto ende = [] {
+    hauptschleife_beendet = true;
+    EXPECT_TRUE(warten_bis([] { return !requester1.aktiv; }));
+  };
   EXPECT_EQ(antwort(ein_knopf, ende), -1);
   hauptschleife_beendet = false;
   requester1.set(1, requester_box(100, 100), "x", "ok", nullptr, nullptr, -1);

@@ -1,17 +1,18 @@
 // Keyboard, mouse and camera: what keys, clicks and drags change (camera, the active molecule in edit mode,
 // drawing switches, picks, redraws), that a requester or the menu bar come first, and angle mode.
+#include "view/eingabe.h"
+
 #include <gtest/gtest.h>
 
 #include "edit/programm.h"
 #include "edit/undo.h"
 #include "edit/winkel.h"
-#include "relax/shake.h"
 #include "model/tabellen.h"
+#include "relax/shake.h"
 #include "testhilfe.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/ansicht.h"
-#include "view/eingabe.h"
 #include "view/kamera.h"
 #include "view/winkelmaus.h"
 
@@ -83,15 +84,18 @@ TEST(Eingabe, Tasten) {
        "key(c=127=0x7F,x=5,y=6)\nkey(c=228=0xE4,x=5,y=6)\n"},
       {"a mit zwei Atomen", [] { atomliste[0].select(0), atomliste[1].select(1), tasten("a"); },
        "neu 1 aus keine Bindung zwischen Atom 0 und Atom 1\n"},
-      {"a mit drei Atomen", [] { atomliste[0].select(0), atomliste[1].select(1), atomliste[0].select(0), tasten("a"); }, "neu 1"},
+      {"a mit drei Atomen", [] { atomliste[0].select(0), atomliste[1].select(1), atomliste[0].select(0), tasten("a"); },
+       "neu 1"},
       {"Entf mit zwei Atomen", [] { atomliste[0].select(0), atomliste[1].select(1), tasten("\x7f"); },
        "neu 1 aus key(c=127=0x7F,x=5,y=6)\n"},
       {"Entf mit einem Atom", [] { atomliste[1].select(1), tasten("\x7f"); },
        "neu 1 aus Letztes Atom in Molekuel 1, nicht geloescht\n"},
-      {"ESC: erst die Auswahl, dann der Editmodus", [] {
+      {"ESC: erst die Auswahl, dann der Editmodus",
+       [] {
          edit_modus = 1, atomliste[1].select(1), tasten("\x1b");
          std::printf("%d%d|", nsel, atomliste[1].selectflag), tasten("\x1b\x1b");
-       }, "neu 3 aus 00|edit off\n"},
+       },
+       "neu 3 aus 00|edit off\n"},
       {"Hilfe", [] { tasten("?h"); }, "neu 2 aus \n" + std::string(hilfetext) + "\n\n" + hilfetext + "\n"},
       {"Sondertaste ungebunden", [] { spezial(1, 7, 8); }, "neu 1 aus spezial(key=1,x=7,y=8)\n"},
       {"links", [] { spezial(100, 0, 0); }, "eye 0.1745 0 9.998 neu 1"},
@@ -100,7 +104,11 @@ TEST(Eingabe, Tasten) {
       {"runter", [] { spezial(103, 0, 0); }, "eye 0 0.1745 9.998 up 0 0.9998 -0.01745 neu 1"},
       {"Bild hoch", [] { spezial(104, 0, 0); }, "up -0.01745 0.9998 0 neu 1"},
       {"Bild runter", [] { spezial(105, 0, 0); }, "up 0.01745 0.9998 0 neu 1"},
-      {"Pos1", [] { for (int t : {100, 101, 104, 106}) spezial(t, 0, 0); }, "neu 4"},
+      {"Pos1",
+       [] {
+         for (int t : {100, 101, 104, 106}) spezial(t, 0, 0);
+       },
+       "neu 4"},
       // in edit mode the keys turn the active molecule, and Home is bound only while Shift is held
       {"Editmodus Pfeil", [] { edit_modus = 1, cent = Vektor3d(0, 1, 0), spezial(100, 0, 0); },
        "cent 0 1 0 atom 0.9998 1 0.01745 edit 1 neu 1"},
@@ -110,10 +118,12 @@ TEST(Eingabe, Tasten) {
       {"Umschalt und Pos1", [] { edit_modus = 1, eye = Vektor3d(3, 0, 3), spezial(112, 0, 0), spezial(106, 0, 0); },
        "edit 257 neu 2"},
       {"Umschalt los", [] { edit_modus = 1, spezial(112, 0, 0), spezial(113, 0, 0); }, "edit 1 neu 2"},
-      {"Requester", [] {
+      {"Requester",
+       [] {
          requester1.aktiv = true, requester1.typ = 1;
          tasten("k"), spezial(100, 0, 0), mausknopf(3, 0, 0, 0), mausmotion2(10, 10);
-       }, "neu 4"},
+       },
+       "neu 4"},
       {"ohne Requester", [] { mausmotion2(10, 10); }, ""},
       {"Menuleiste", [] { menu.anzahl = 0, mausknopf(0, 0, 5, 10), tasten("k"); }, "menu 1 neu 2"},
       {"unter der Leiste", [] { mausknopf(0, 0, 5, 30); }, "knopf 0 neu 1"},
@@ -129,21 +139,23 @@ TEST(Eingabe, Maus) {
       // the wheel moves by 0.5, not closer once nearer than 1, not farther once 100 away
       {"Rad hin", [] { mausknopf(3, 0, 0, 0), mausknopf(3, 1, 0, 0); }, "eye 0 0 9.5 neu 2"},
       {"Rad weg", [] { mausknopf(4, 0, 0, 0), mausknopf(4, 0, 0, 0); }, "eye 0 0 11 neu 2"},
-      {"Rad ganz nah", [] { eye = Vektor3d(0, 0, 1.2), mausknopf(3, 0, 0, 0), mausknopf(3, 0, 0, 0); }, "eye 0 0 0.7 neu 2"},
+      {"Rad ganz nah", [] { eye = Vektor3d(0, 0, 1.2), mausknopf(3, 0, 0, 0), mausknopf(3, 0, 0, 0); },
+       "eye 0 0 0.7 neu 2"},
       {"Rad ganz fern", [] { eye = Vektor3d(0, 0, 99.9), mausknopf(4, 0, 0, 0), mausknopf(4, 0, 0, 0); },
        "eye 0 0 100.4 neu 2"},
       // left turns against the mouse, one degree per step of at least 2 pixels; the middle button
       // rolls along a circle about the window centre (600, 450); the right one shifts from 5 pixels on
       {"links rechts", [] { ziehen(0, 100, 100, 102, 100); }, "eye -0.1745 0 9.998 knopf 0 neu 2"},
       {"links links", [] { ziehen(0, 100, 100, 98, 100); }, "eye 0.1745 0 9.998 knopf 0 neu 2"},
-      {"links runter", [] { ziehen(0, 100, 100, 100, 102); },
-       "eye 0 0.1745 9.998 up 0 0.9998 -0.01745 knopf 0 neu 2"},
+      {"links runter", [] { ziehen(0, 100, 100, 100, 102); }, "eye 0 0.1745 9.998 up 0 0.9998 -0.01745 knopf 0 neu 2"},
       {"links hoch", [] { ziehen(0, 100, 100, 100, 98); }, "eye 0 -0.1745 9.998 up 0 0.9998 0.01745 knopf 0 neu 2"},
-      {"Pixel summieren sich, weit ist ein Grad, loslassen", [] {
+      {"Pixel summieren sich, weit ist ein Grad, loslassen",
+       [] {
          ziehen(0, 100, 100, 101, 100);
          for (int x : {102, 150, 151}) mausmotion(x, 100);
          mausknopf(0, 1, 151, 100), mausmotion(200, 200);
-       }, "eye -0.349 0 9.994 neu 7"},
+       },
+       "eye -0.349 0 9.994 neu 7"},
       {"Mitte oben rechts", [] { ziehen(1, 100, 100, 102, 100); }, "up -0.01745 0.9998 0 knopf 1 neu 2"},
       {"Mitte unten rechts", [] { ziehen(1, 100, 800, 102, 800); }, "up 0.01745 0.9998 0 knopf 1 neu 2"},
       {"Mitte links runter", [] { ziehen(1, 100, 100, 100, 102); }, "up 0.01745 0.9998 0 knopf 1 neu 2"},
@@ -182,19 +194,19 @@ TEST(Winkelmaus, Ziehen) {
   // angle afterwards, the turn the undo record holds (degrees), the atoms moved
   const std::tuple<const char*, int, std::vector<int>, double, int, std::vector<Intvektor>, double, double, const char*>
       faelle[] = {
-      {"2 px rechts", 1, {0, 1, 2}, 104.5, 0, {{2, 0}}, 105, 0.5, "235"},
-      {"und zurueck", 1, {0, 1, 2}, 104.5, 0, {{2, 0}, {1, 0}, {0, 0}}, 104.5, 0, ""},
-      {"Grenze 30 Grad", 1, {0, 1, 2}, 31, 0, {{-2, 0}, {-4, 0}, {-6, 0}, {-4, 0}}, 30.5, -0.5, "235"},
-      {"von 20 Grad auf 30", 1, {0, 1, 2}, 20, 0, {{-2, 0}}, 30, 10, "235"},
-      {"durch 180 Grad", 1, {0, 1, 2}, 179.8, 0, {{0, -2}, {0, -4}}, 179.2, 1, "235"},
-      {"N", 2, {0, 1, 2}, 104.5, 0, {{2, 0}}, 105, 0.5, "2345"},
-      {"mittlerer Knopf", 1, {0, 1, 2}, 104.5, 1, {{2, 0}}, 104, -0.5, "235"},
-      {"Gleichstand geht nach y", 1, {0, 1, 2}, 104.5, 0, {{2, 2}}, 104, -0.5, "235"},
-      {"unter 2 Pixeln", 1, {0, 1, 2}, 104.5, 0, {{1, 1}}, 104.5, 0, ""},
-      {"Dieder", 1, {0, 1, 2, 3}, 104.5, 0, {{2, 0}}, 90.5, -0.5, "3"},
-      {"Dieder N", 2, {0, 1, 2, 3}, 104.5, 0, {{0, 2}, {0, 4}}, 89, 1, "35"},
-      {"zwei Atome", 1, {0, 1}, 104.5, 0, {{2, 0}}, 104.5, 0, ""},
-  };
+          {"2 px rechts", 1, {0, 1, 2}, 104.5, 0, {{2, 0}}, 105, 0.5, "235"},
+          {"und zurueck", 1, {0, 1, 2}, 104.5, 0, {{2, 0}, {1, 0}, {0, 0}}, 104.5, 0, ""},
+          {"Grenze 30 Grad", 1, {0, 1, 2}, 31, 0, {{-2, 0}, {-4, 0}, {-6, 0}, {-4, 0}}, 30.5, -0.5, "235"},
+          {"von 20 Grad auf 30", 1, {0, 1, 2}, 20, 0, {{-2, 0}}, 30, 10, "235"},
+          {"durch 180 Grad", 1, {0, 1, 2}, 179.8, 0, {{0, -2}, {0, -4}}, 179.2, 1, "235"},
+          {"N", 2, {0, 1, 2}, 104.5, 0, {{2, 0}}, 105, 0.5, "2345"},
+          {"mittlerer Knopf", 1, {0, 1, 2}, 104.5, 1, {{2, 0}}, 104, -0.5, "235"},
+          {"Gleichstand geht nach y", 1, {0, 1, 2}, 104.5, 0, {{2, 2}}, 104, -0.5, "235"},
+          {"unter 2 Pixeln", 1, {0, 1, 2}, 104.5, 0, {{1, 1}}, 104.5, 0, ""},
+          {"Dieder", 1, {0, 1, 2, 3}, 104.5, 0, {{2, 0}}, 90.5, -0.5, "3"},
+          {"Dieder N", 2, {0, 1, 2, 3}, 104.5, 0, {{0, 2}, {0, 4}}, 89, 1, "35"},
+          {"zwei Atome", 1, {0, 1}, 104.5, 0, {{2, 0}}, 104.5, 0, ""},
+      };
   for (const auto& [name, modus, auswahl, anfang, knopf, wege, soll, gebucht, wer] : faelle) {
     SCOPED_TRACE(name);
     bauen(anfang);

@@ -1,16 +1,18 @@
 // The look of the scene: selected colours, bond sizes, cylinder orientation, hidden stacks.
+#include "view/szene.h"
+
 #include <gtest/gtest.h>
 
 #include "testhilfe.h"
 #include "view/ansicht.h"
-#include "view/szene.h"
 
 // Selected atoms are drawn 50 brighter per channel, within 100 and 255; bonds by their whole order.
 TEST(Szene, FarbenUndBindungen) {
   Atomlist a;
   unsigned char f[3];
   for (auto [r, g, b, selektiert, soll] : {std::tuple(10, 20, 30, 0, std::vector<int>{10, 20, 30}),
-                                           {255, 20, 0, 1, {255, 100, 100}}, {60, 120, 200, 1, {110, 170, 250}}}) {
+                                           {255, 20, 0, 1, {255, 100, 100}},
+                                           {60, 120, 200, 1, {110, 170, 250}}}) {
     a.r = r, a.g = g, a.b = b, a.selectflag = selektiert;
     atomfarbe(a, &f[0], &f[1], &f[2]);
     EXPECT_EQ(std::vector<int>(f, f + 3), soll);
@@ -37,13 +39,14 @@ TEST(Szene, ZylinderZeigtAufDasZweiteAtom) {
 // drawn; stacks merge only clear of the spheres (their full radius).
 TEST(Szene, StapelInDenKugelnEntfallen) {
   const Vektor3d a, b(1.54, 0, 0), h(1.07, 0, 0), tief(0, 0, -1.5), fern(0, 0, 11);
-  for (auto [was, kamera, von, rvon, bis, rbis, soll] : {
-           std::tuple("C-C", fern, a, 0.772, b, 0.772, "48 52 1 51 51"), {"C-H", fern, a, 0.772, h, 0.373, "0 0 1 0 0"},
-           {"Radius 0 oder Draht", fern, a, 0.0, b, 0.772, "0 100 0 1 49"},
-           {"duenner als die Bindung", fern, a, 0.772, b, 0.09, "0 100 0 51 99"},
-           {"ohne Laenge", fern, a, 0.772, a, 0.772, "0 100 0 0 0"},
-           {"Kamera in der Bindung", Vektor3d(0.77, 0, 0), a, 0.772, b, 0.772, "0 100 0 51 51"},
-           {"Kamera in einer Kugel", tief, a + tief, 0.772, b + tief, 0.772, "0 100 0 51 51"}}) {
+  for (auto [was, kamera, von, rvon, bis, rbis, soll] :
+       {std::tuple("C-C", fern, a, 0.772, b, 0.772, "48 52 1 51 51"),
+        {"C-H", fern, a, 0.772, h, 0.373, "0 0 1 0 0"},
+        {"Radius 0 oder Draht", fern, a, 0.0, b, 0.772, "0 100 0 1 49"},
+        {"duenner als die Bindung", fern, a, 0.772, b, 0.09, "0 100 0 51 99"},
+        {"ohne Laenge", fern, a, 0.772, a, 0.772, "0 100 0 0 0"},
+        {"Kamera in der Bindung", Vektor3d(0.77, 0, 0), a, 0.772, b, 0.772, "0 100 0 51 51"},
+        {"Kamera in einer Kugel", tief, a + tief, 0.772, b + tief, 0.772, "0 100 0 51 51"}}) {
     eye = kamera + Vektor3d(0, 0, 1), cent = eye + Vektor3d(0, 0, 1), bildbreite = 1200, bildhoehe = 900;
     Stapelbereich s = sichtbare_stapel(von, rvon, bis, rbis, BINDUNGSRADIUS);
     EXPECT_EQ(std::to_string(s.von) + " " + std::to_string(s.bis) + " " + std::to_string(s.geschlossen) + " " +
