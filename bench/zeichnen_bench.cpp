@@ -12,8 +12,9 @@
 
 #include "io/xyz.h"
 #include "model/tabellen.h"
-#include "view/ansicht.h"
+#include "ui/fenster.h"
 #include "view/grafik_gl.h"
+#include "view/kamera.h"
 #include "view/szene.h"
 #include "view/zeichnen_gl.h"
 
@@ -173,8 +174,8 @@ void zeile(const char* was, int bilder) {
 }
 
 void messungen() {
-  std::printf("Renderer: %s, %s; Fenster %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION), bildbreite,
-              bildhoehe);
+  std::printf("Renderer: %s, %s; Fenster %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION),
+              bildbreite.load(), bildhoehe.load());
   std::printf("%-36s %6s %9s %9s %6s %7s %9s %9s %6s %7s %7s %7s\n", "", "Bilder", "GLU ms", "quil ms", "Faktor",
               "quil/s", "GLU CPU", "quil CPU", "Faktor", "anders", "ueber 8", "bedeckt");
   std::printf(

@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "model/tabellen.h"
+#include "ui/fenster.h"
 #include "ui/requester.h"
-#include "view/ansicht.h"
 
 void tabellen_leeren() {
   for (Atomlist& a : atomliste) a = Atomlist();

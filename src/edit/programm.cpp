@@ -6,9 +6,9 @@
 
 #include "io/start.h"
 #include "model/tabellen.h"
+#include "model/zustand.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
-#include "view/ansicht.h"
 
 void m_quit(long) {
   menu.stop_loop();

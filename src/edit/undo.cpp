@@ -6,9 +6,9 @@
 #include "edit/atome.h"
 #include "geometry/quaternion.h"
 #include "model/nachschieben.h"
+#include "model/zustand.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
-#include "view/winkelmaus.h"
 
 Undo undoliste[UNDO_MAX];
 int undo_anz = 0;

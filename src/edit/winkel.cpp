@@ -9,9 +9,9 @@
 #include "geometry/quaternion.h"
 #include "io/zeilen.h"
 #include "model/nachschieben.h"
+#include "model/zustand.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
-#include "view/ansicht.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "edit/atome.h"
 #include "edit/undo.h"
 #include "model/tabellen.h"
-#include "view/ansicht.h"
+#include "model/zustand.h"
 
 namespace {
 

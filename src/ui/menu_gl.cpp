@@ -3,9 +3,9 @@
 #include <GL/freeglut.h>
 
 #include "text/schrift.h"
+#include "ui/fenster.h"
 #include "ui/flaeche.h"
 #include "ui/menu.h"
-#include "view/ansicht.h"
 
 namespace {
 

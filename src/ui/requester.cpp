@@ -10,17 +10,18 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/fenster.h"
 #include "ui/menu.h"
-#include "view/ansicht.h"
 
 char REQ_FONTSTRING[32] = "12x16";
 Requester requester1;
 
 Rechteck requester_box(int br, int ho) {
+  int breite = bildbreite, hoehe = bildhoehe;
   Rechteck b;
-  b.x1 = bildbreite < br + 50 ? 0 : 50;
-  b.y2 = bildhoehe - 50 < ho ? bildhoehe : bildhoehe - 50;
-  b.x2 = std::min(b.x1 + br, bildbreite);
+  b.x1 = breite < br + 50 ? 0 : 50;
+  b.y2 = hoehe - 50 < ho ? hoehe : hoehe - 50;
+  b.x2 = std::min(b.x1 + br, breite);
   b.y1 = std::max(b.y2 - ho, 0);
   return b;
 }

@@ -11,10 +11,10 @@
 #include "edit/undo.h"
 #include "edit/winkel.h"
 #include "model/tabellen.h"
+#include "model/zustand.h"
 #include "relax/epaare.h"
 #include "relax/shake.h"
 #include "ui/menu.h"
-#include "view/ansicht.h"
 #include "view/winkelmaus.h"
 
 namespace {

@@ -3,14 +3,21 @@
 
 #include <cstdio>
 #include <mutex>
+#include <utility>
 
 #include "model/tabellen.h"
+#include "model/zustand.h"
+#include "ui/fenster.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
-#include "view/ansicht.h"
 #include "view/befehle.h"
 #include "view/kamera.h"
+#include "view/szene.h"
 #include "view/winkelmaus.h"
+
+Intvektor maus_pos;
+int maus_knopf = -1;
+bool maus_movflag = false;
 
 namespace {
 
@@ -111,7 +118,7 @@ void ansicht_mausmotion(int x, int y) {
   if (!schritte.x && !schritte.y) return;
   maus_pos = Intvektor(x, y);
   if (winkelmausflag && maus_knopf != rechts)
-    winkelmaus_schritt(d);
+    winkelmaus_schritt(d, maus_knopf, !std::exchange(maus_movflag, true));
   else if (maus_knopf == links)
     drehen_links(d, schritte);
   else if (maus_knopf == mitte)

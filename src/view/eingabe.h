@@ -2,6 +2,13 @@
 // to the menu bar, and only what is left to the view (camera, picking, drawing switches).
 #pragma once
 
+#include "geometry/vektor.h"
+
+// The drag in progress, kept by the mouse callbacks.
+extern Intvektor maus_pos;  // window position of the last step of a drag
+extern int maus_knopf;      // button held: 0 left, 1 middle, 2 right, -1 none
+extern bool maus_movflag;   // false from a press until the first angle step of the drag
+
 void key(unsigned char c, int x, int y);
 void spezial(int key, int x, int y);
 void mausknopf(int button, int state, int x, int y);

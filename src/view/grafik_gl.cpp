@@ -7,17 +7,21 @@
 #include <mutex>
 
 #include "model/tabellen.h"
+#include "model/zustand.h"
 #include "relax/shake.h"
 #include "text/schrift.h"
+#include "ui/fenster.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
-#include "view/ansicht.h"
 #include "view/befehle.h"
 #include "view/eingabe.h"
+#include "view/kamera.h"
 #include "view/szene.h"
 #include "view/zeichnen_gl.h"
 
 namespace {
+
+int bildposx = 30, bildposy = 10;  // where the window asks to open
 
 void licht_setzen() {
   glEnable(GL_LIGHTING);
@@ -84,8 +88,8 @@ void kamera_anwenden() {
 void grafik_init(const char* titel) {
   int breite = glutGet(GLUT_SCREEN_WIDTH), hoehe = glutGet(GLUT_SCREEN_HEIGHT);
   if (breite > 2 * bildbreite && hoehe > 2 * bildhoehe) {
-    bildbreite *= 2;
-    bildhoehe *= 2;
+    bildbreite = 2 * bildbreite;
+    bildhoehe = 2 * bildhoehe;
     bildposx *= 2;
     bildposy *= 2;
   }
@@ -96,7 +100,7 @@ void grafik_init(const char* titel) {
   glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA | GLUT_DEPTH);
   glutInitWindowSize(bildbreite, bildhoehe);
   glutInitWindowPosition(bildposx, bildposy);
-  win0 = glutCreateWindow(titel);
+  glutCreateWindow(titel);
   menu_eintragen();
   glShadeModel(GL_SMOOTH);
   glEnable(GL_DEPTH_TEST);

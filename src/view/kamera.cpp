@@ -5,7 +5,10 @@
 
 #include "geometry/quaternion.h"
 #include "model/tabellen.h"
-#include "view/ansicht.h"
+#include "model/zustand.h"
+
+Vektor3d eye(0, 0, 10), cent(0, 0, 0), up(0, 1, 0);
+double DX = 12.0 / 1200, DY = 9.0 / 900;
 
 namespace {
 

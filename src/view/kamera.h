@@ -4,6 +4,9 @@
 
 #include "geometry/vektor.h"
 
+extern Vektor3d eye, cent, up;  // camera position, point looked at, up direction
+extern double DX, DY;           // scene units per pixel for shifting: 12 and 9 across the window
+
 void kamera_reset();
 // Turns by richtung degrees: achse 0 tilts about the horizontal screen axis, 1 turns about
 // the up direction, 2 rolls about the line of sight. In edit mode turns the active molecule.

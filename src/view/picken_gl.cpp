@@ -4,9 +4,10 @@
 #include <mutex>
 
 #include "model/tabellen.h"
-#include "view/ansicht.h"
+#include "ui/fenster.h"
 #include "view/eingabe.h"
 #include "view/grafik_gl.h"
+#include "view/kamera.h"
 
 namespace {
 

@@ -4,7 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "view/ansicht.h"
+#include "ui/fenster.h"
+#include "view/kamera.h"
+
+int solidflag = 1;
+int ambientflag = 1;
+int cylinderflag = 1;
+double kugelskal = 1.0;
+int fadenkreuz = 0;
 
 static unsigned char heller_kanal(unsigned char k) {
   int w = k + 50;

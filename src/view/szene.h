@@ -8,6 +8,16 @@
 constexpr int KUGEL_SLICES = 36, KUGEL_STACKS = 18;
 constexpr int ZYLINDER_SLICES = 36, ZYLINDER_STACKS = 100;
 constexpr double BINDUNGSRADIUS = 0.09325;
+// Scene box: the half-axes of the coordinate cross.
+constexpr double xmin = -6, xmax = 6, ymin = -4.5, ymax = 4.5, zmin = -10, zmax = 10;
+
+// The drawing switches of the keys S, T, L, K and F.
+extern int solidflag;     // solid or wire-frame spheres
+extern int ambientflag;   // ambient light on or off
+extern int cylinderflag;  // bonds as cylinders or thick lines
+extern double kugelskal;  // factor on every atom radius
+extern int fadenkreuz;    // draw the coordinate cross
+
 // The light, fixed to the viewer: its position in eye coordinates.
 constexpr float LICHTPOSITION[4] = {6.0f, 4.5f, 10.0f, 1.0f};
 

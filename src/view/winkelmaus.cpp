@@ -9,9 +9,7 @@
 #include "edit/winkel.h"
 #include "model/nachschieben.h"
 #include "model/tabellen.h"
-#include "view/ansicht.h"
-
-std::atomic<int> winkelmausflag{0};
+#include "model/zustand.h"
 
 namespace {
 
@@ -68,17 +66,16 @@ Zug winkelzug, diederzug;
 
 void winkelmaus_taste(int modus) { winkelmausflag = nsel > 2 ? modus : 0; }
 
-void winkelmaus_schritt(Intvektor d) {
+void winkelmaus_schritt(Intvektor d, int knopf, bool erster) {
   Intvektor ip(d.x, -d.y);
-  if (maus_knopf == 1) ip = -ip;
+  if (knopf == 1) ip = -ip;
   std::lock_guard<std::mutex> sperre(tabellen_sperre);
   if (nsel == 3)
-    winkel_aendern(ip, !maus_movflag);
+    winkel_aendern(ip, erster);
   else if (nsel == 4)
-    diederwinkel_aendern(ip, !maus_movflag);
+    diederwinkel_aendern(ip, erster);
   else
     winkelmausflag = 0;
-  maus_movflag = true;
 }
 
 void winkel_aendern(Intvektor ip, bool erster) {

@@ -15,7 +15,8 @@
 #include <vector>
 
 #include "model/tabellen.h"
-#include "view/ansicht.h"
+#include "ui/fenster.h"
+#include "view/kamera.h"
 #include "view/szene.h"
 #include "view/verdeckung.h"
 

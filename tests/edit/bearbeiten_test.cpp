@@ -7,10 +7,10 @@
 #include "edit/atome.h"
 #include "edit/programm.h"
 #include "edit/winkel.h"
+#include "model/zustand.h"
 #include "relax/epaare.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
-#include "view/ansicht.h"
 
 namespace {
 

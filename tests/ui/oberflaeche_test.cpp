@@ -12,11 +12,12 @@
 #include "edit/programm.h"
 #include "edit/undo.h"
 #include "edit/winkel.h"
+#include "model/zustand.h"
 #include "relax/shake.h"
 #include "testhilfe.h"
+#include "ui/fenster.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
-#include "view/ansicht.h"
 #include "view/befehle.h"
 
 namespace {

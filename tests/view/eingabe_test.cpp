@@ -8,12 +8,14 @@
 #include "edit/undo.h"
 #include "edit/winkel.h"
 #include "model/tabellen.h"
+#include "model/zustand.h"
 #include "relax/shake.h"
 #include "testhilfe.h"
+#include "ui/fenster.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
-#include "view/ansicht.h"
 #include "view/kamera.h"
+#include "view/szene.h"
 #include "view/winkelmaus.h"
 
 // Stand-ins for the window layer: picks and redraw requests are only recorded.

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "testhilfe.h"
-#include "view/ansicht.h"
+#include "ui/fenster.h"
+#include "view/kamera.h"
 
 // Selected atoms are drawn 50 brighter per channel, within 100 and 255; bonds by their whole order.
 TEST(Szene, FarbenUndBindungen) {
