@@ -8,12 +8,12 @@
 #include <cstring>
 #include <mutex>
 
-#include "edit/undo.h"
+#include "edit/abstand.h"
 #include "edit/winkel.h"
 #include "io/zeilen.h"
-#include "model/elemente.h"
-#include "model/nachschieben.h"
+#include "model/aendern.h"
 #include "model/tabellen.h"
+#include "model/undoliste.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 
@@ -29,15 +29,6 @@ bool name_gueltig(const char* name) {
   std::size_t n = std::strlen(name);
   return n >= 1 && n <= 2 && !std::islower(static_cast<unsigned char>(name[0])) &&
          !(n == 2 && std::isupper(static_cast<unsigned char>(name[1])));
-}
-
-bool verbindet(const Bondlist& b, int a1, int a2) { return (b.n1 == a1 && b.n2 == a2) || (b.n1 == a2 && b.n2 == a1); }
-
-// The first bond joining a and b in either direction, or anz_bonds.
-int bindung_suchen(int a, int b) {
-  int i = 0;
-  while (i < anz_bonds && !verbindet(bondliste[i], a, b)) i++;
-  return i;
 }
 
 struct Atomdaten {
@@ -180,7 +171,7 @@ const char* bindung_aendern(int bnr, int anr1, int anr2, Bondlist bond, const Bi
   bool neu_abstand = !fastgleichd(d.abstand, abstandvorher, 1e-4);
   if (neu_abstand && d.abstand <= 0) return "ungueltiger Abstand\nnichts veraendert";
   if (!atom_da(anr1) || !atom_da(anr2)) return "falsche Atom-Nummer";
-  if (!(bnr < anz_bonds && verbindet(bondliste[bnr], anr1, anr2))) bnr = bindung_suchen(anr1, anr2);
+  if (!(bnr < anz_bonds && bondliste[bnr].verbindet(anr1, anr2))) bnr = bindung_suchen(anr1, anr2);
   const char* meldung = nullptr;
   bond.strong = static_cast<float>(d.strong);
   int r = ordnung_setzen(bnr, bond, meldung);
@@ -239,87 +230,4 @@ void m_bindung(long id) {
     meldung = bindung_aendern(bnr, anr1, anr2, bond, d, abstandvorher);
   }
   if (meldung) melden(meldung);
-}
-
-void abstand_setzen(int a, int b, double abstand, bool nachschieben) {
-  Vektor3d p = atomliste[b].p - atomliste[a].p;
-  Vektor3d alt = atomliste[b].p;
-  atomliste[b].p = atomliste[a].p + p * (abstand / abs(p));
-  if (!nachschieben) return;
-  atomliste[a].tmpflag = atomliste[b].tmpflag = 1;
-  atome_nachschieben(b, atomliste[b].p - alt, false);
-}
-
-void bindungslaenge_automatisch() {
-  int a = selectlist[0], b = selectlist[1];
-  int i = bindung_suchen(a, b);
-  if (i == anz_bonds) {
-    std::printf("keine Bindung zwischen Atom %d und Atom %d\n", a, b);
-    return;
-  }
-  bondliste[i].n1 = a;
-  bondliste[i].n2 = b;
-  double ist = abs(atomliste[b].p - atomliste[a].p);
-  double soll = standardbindungslaenge(atomliste[a].name, atomliste[b].name, bondliste[i].strong);
-  if (fastgleichd(soll, ist, 1e-4)) {
-    std::puts("Abstand stimmt schon");
-    return;
-  }
-  if (ist == 0 || !(soll > 0)) {
-    std::puts("Abstand nicht korrigierbar");
-    return;
-  }
-  Undo& u = undoliste[undo_add(2, i)];
-  u.bond = bondliste[i];
-  u.abstand = ist;
-  u.flag = 1;
-  std::printf("Abstand korrigiert auf %f\n", soll);
-  abstand_setzen(a, b, soll, true);
-}
-
-void bindung_anhaengen(const Bondlist& b) {
-  bondliste[anz_bonds++] = b;
-  molekuel[b.molekuelnr].nbonds++;
-}
-
-void bindung_loeschen(int i) {
-  int m = bondliste[i].molekuelnr;
-  if (m >= 0 && m < anz_molek) molekuel[m].nbonds--;
-  for (int k = i + 1; k < anz_bonds; k++) bondliste[k - 1] = bondliste[k];
-  bondliste[--anz_bonds] = Bondlist();
-  undo_bindung_geloescht(i);
-}
-
-bool atom_loeschen(int anr) {
-  if (anz_atome <= 1 || !atom_da(anr)) {
-    std::puts("Fehler in atom_loeschen()");
-    return false;
-  }
-  int mnr = atomliste[anr].molekuelnr;
-  if (molekuel[mnr].natoms == 1) {
-    std::printf("Letztes Atom in Molekuel %d, nicht geloescht\n", mnr);
-    return false;
-  }
-  if (mnr + 1 != anz_molek) {
-    std::puts("nur in aktuellstem Molekuel bisher Atome loeschbar");
-    return false;
-  }
-  for (int i = 0; i < anz_bonds;)
-    if (bondliste[i].n1 == anr || bondliste[i].n2 == anr)
-      bindung_loeschen(i);
-    else
-      i++;
-  auswahl_aufheben();
-  int c = --anz_atome;
-  molekuel[mnr].natoms--;
-  if (anr != c) {
-    atomliste[anr] = atomliste[c];
-    for (int i = 0; i < anz_bonds; i++) {
-      if (bondliste[i].n1 == c) bondliste[i].n1 = anr;
-      if (bondliste[i].n2 == c) bondliste[i].n2 = anr;
-    }
-  }
-  atomliste[c] = Atomlist();
-  undo_atom_geloescht(anr, c);
-  return true;
 }

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <mutex>
 
-#include "edit/undo.h"
 #include "geometry/quaternion.h"
 #include "io/zeilen.h"
 #include "model/nachschieben.h"
+#include "model/undoliste.h"
 #include "model/zustand.h"
 #include "ui/menu.h"
 #include "ui/requester.h"

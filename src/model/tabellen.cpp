@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "geometry/quaternion.h"
+
 Atomlist atomliste[MAX_ATOME];
 int anz_atome = 0;
 Bondlist bondliste[MAX_BONDS];
@@ -131,6 +133,19 @@ void Molekuel::schieben(Vektor3d v) {
   for (int i = 0; i < natoms; i++) atom[i].p -= v;
 }
 
+void Molekuel::drehen(int achse, int richtung, Vektor3d eye, Vektor3d cent, Vektor3d up) {
+  const double grad = M_PI / 180;
+  Vektor3d sicht = eye - cent;
+  Quaternion q;
+  if (achse == 0)
+    q.drehung_definieren(vektorkreuzprodukt(sicht, up), richtung * grad);
+  else if (achse == 1)
+    q.drehung_definieren(up, -richtung * grad);
+  else
+    q.drehung_definieren(sicht, -richtung * grad);
+  for (int i = 0; i < natoms; i++) atom[i].p = cent + q.vektordrehen(atom[i].p - cent);
+}
+
 void Molekuel::rest_freigeben() {
   anz_atome = ia + natoms;
   anz_bonds = static_cast<int>(bond - bondliste) + nbonds;
@@ -140,6 +155,12 @@ void Molekuel::rest_freigeben() {
 }
 
 bool isepaar(int anr) { return atomliste[anr].name[0] == 'e'; }
+
+int bindung_suchen(int a, int b) {
+  int i = 0;
+  while (i < anz_bonds && !bondliste[i].verbindet(a, b)) i++;
+  return i;
+}
 
 void auswahl_aufheben() {
   for (int i = 0; i < anz_atome; i++) atomliste[i].selectflag = 0;

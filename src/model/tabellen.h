@@ -36,6 +36,7 @@ struct Bondlist {
   Bondlist();
   void set(int a, int b, float c, int m);
   int partner(int a) const { return n1 == a ? n2 : n2 == a ? n1 : -1; }  // the other end, -1: a is none
+  bool verbindet(int a, int b) const { return (n1 == a && n2 == b) || (n1 == b && n2 == a); }
 };
 
 struct Molekuel {
@@ -54,8 +55,9 @@ struct Molekuel {
   void addatom(const char* nam, Vektor3d& v);
   void addbond(int a, int b, float c);
   void schieben(Vektor3d v);  // moves every atom by -v
-  // Turns the molecule about the camera's centre the opposite way of a camera turn.
-  void drehen(int achse, int richtung);
+  // Turns the molecule by richtung degrees about cent, the opposite way of the camera turn
+  // kamera_drehen(achse, richtung) of a camera at eye looking at cent with up.
+  void drehen(int achse, int richtung, Vektor3d eye, Vektor3d cent, Vektor3d up);
   // Gives back the reserved slots that were not filled, and the molecule itself when it got
   // no atom; only for the newest molecule.
   void rest_freigeben();
@@ -77,3 +79,4 @@ extern std::mutex tabellen_sperre;
 bool isepaar(int anr);                                          // a lone-pair pseudo-atom, name "e..."
 inline bool atom_da(int i) { return i >= 0 && i < anz_atome; }  // a number of an atom in use
 void auswahl_aufheben();                                        // no atom selected any more
+int bindung_suchen(int a, int b);  // the first bond joining a and b either way, or anz_bonds

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <mutex>
 
-#include "edit/neuesatom.h"
-#include "edit/undo.h"
+#include "model/aendern.h"
+#include "model/freieposition.h"
 #include "model/nachschieben.h"
 #include "model/tabellen.h"
 
@@ -22,25 +22,6 @@ namespace {
 constexpr int MAX_NACHBARN = 8, MAX_EPAARE = 6;
 
 Bindungsnetz netz;  // the bonds the relaxation walks; used under the table lock only
-
-// Puts a new atom at the end of molecule mnr's run; the atoms from there on move up by one, and
-// every number held for them (bonds, molecule runs, selection, atoms to relax, undo) follows.
-int atom_einfuegen(int mnr, const char* name, Vektor3d p) {
-  Molekuel& m = molekuel[mnr];
-  int neu = m.ia + m.natoms;
-  for (int i = anz_atome; i > neu; i--) atomliste[i] = atomliste[i - 1];
-  anz_atome++;
-  atomliste[neu] = Atomlist();
-  atomliste[neu].set(name, p, mnr);
-  m.natoms++;
-  for (int k = mnr + 1; k < anz_molek; k++) molekuel[k].ia++, molekuel[k].atom++;
-  auto folgen = [neu](int& n) { n += n >= neu; };
-  for (int i = 0; i < anz_bonds; i++) folgen(bondliste[i].n1), folgen(bondliste[i].n2);
-  for (int k = 0; k < nsel; k++) folgen(selectlist[k]);
-  for (int k = 0; k < j_shake; k++) folgen(shakelist[k]);
-  undo_atom_eingefuegt(neu);
-  return neu;
-}
 
 // The neighbours of a pivot: up to 8 atoms bonded to it (first found in the bond table first),
 // with the lone pairs it gets; then the turns computed from their positions.
@@ -79,6 +60,7 @@ bool epaare_anlegen(Stern& s, float bnr) {
   for (int n = 0; n < enr && anz_atome < MAX_ATOME && anz_bonds < MAX_BONDS; n++) {
     int e = atom_einfuegen(mnr, "e", p0 + einheit(freieposition(s.anr) - p0) * atomliste[s.anr].ra);
     for (int i = 0; i < s.k; i++) s.alist[i] += s.alist[i] >= e;
+    for (int i = 0; i < j_shake; i++) shakelist[i] += shakelist[i] >= e;
     bondliste[anz_bonds++].set(s.anr, e, 1.0f, mnr);
     molekuel[mnr].nbonds++;
     s.alist[s.k++] = e;

@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <mutex>
 
+#include "edit/abstand.h"
 #include "edit/atome.h"
 #include "edit/datei.h"
 #include "edit/neuesatom.h"
 #include "edit/programm.h"
 #include "edit/undo.h"
 #include "edit/winkel.h"
+#include "model/aendern.h"
 #include "model/tabellen.h"
 #include "model/zustand.h"
 #include "relax/epaare.h"

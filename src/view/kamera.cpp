@@ -27,7 +27,7 @@ void kamera_reset() {
 void kamera_drehen(int achse, int richtung) {
   if (edit_modus == 1) {
     std::lock_guard<std::mutex> sperre(tabellen_sperre);
-    if (molekuel_modus()) molekuel[aktives_molekuel].drehen(achse, richtung);
+    if (molekuel_modus()) molekuel[aktives_molekuel].drehen(achse, richtung, eye, cent, up);
     return;
   }
   Vektor3d p = eye - cent;
@@ -41,18 +41,6 @@ void kamera_drehen(int achse, int richtung) {
     up = q.vektordrehen(up, p, richtung * grad);
   }
   eye = cent + p;
-}
-
-void Molekuel::drehen(int achse, int richtung) {
-  Vektor3d sicht = eye - cent;
-  Quaternion q;
-  if (achse == 0)
-    q.drehung_definieren(vektorkreuzprodukt(sicht, up), richtung * grad);
-  else if (achse == 1)
-    q.drehung_definieren(up, -richtung * grad);
-  else
-    q.drehung_definieren(sicht, -richtung * grad);
-  for (int i = 0; i < natoms; i++) atom[i].p = cent + q.vektordrehen(atom[i].p - cent);
 }
 
 void kamera_zoomen(int knopf) {

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <mutex>
 
-#include "edit/undo.h"
 #include "edit/winkel.h"
 #include "model/nachschieben.h"
 #include "model/tabellen.h"
+#include "model/undoliste.h"
 #include "model/zustand.h"
 
 namespace {

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "edit/abstand.h"
 #include "edit/atome.h"
 #include "edit/programm.h"
 #include "edit/winkel.h"
+#include "model/aendern.h"
 #include "model/zustand.h"
 #include "relax/epaare.h"
 #include "ui/menu.h"
