@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "model/tabellen.h"
+#include "ui/dialoge.h"
 #include "ui/fenster.h"
 #include "ui/requester.h"
 

@@ -14,8 +14,8 @@
 #include "model/aendern.h"
 #include "model/tabellen.h"
 #include "model/undoliste.h"
+#include "ui/dialoge.h"
 #include "ui/menu.h"
-#include "ui/requester.h"
 
 namespace {
 

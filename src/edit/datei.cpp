@@ -13,7 +13,7 @@
 #include "io/zeilen.h"
 #include "model/tabellen.h"
 #include "relax/epaare.h"
-#include "ui/requester.h"
+#include "ui/dialoge.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "model/freieposition.h"
 #include "model/tabellen.h"
 #include "relax/epaare.h"
+#include "ui/dialoge.h"
 #include "ui/menu.h"
-#include "ui/requester.h"
 
 namespace {
 

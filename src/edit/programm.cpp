@@ -7,8 +7,8 @@
 #include "io/start.h"
 #include "model/tabellen.h"
 #include "model/zustand.h"
+#include "ui/dialoge.h"
 #include "ui/menu.h"
-#include "ui/requester.h"
 
 void m_quit(long) {
   menu.stop_loop();

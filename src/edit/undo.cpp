@@ -7,8 +7,8 @@
 #include "geometry/quaternion.h"
 #include "model/nachschieben.h"
 #include "model/zustand.h"
+#include "ui/dialoge.h"
 #include "ui/menu.h"
-#include "ui/requester.h"
 
 namespace {
 

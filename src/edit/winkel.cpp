@@ -10,8 +10,8 @@
 #include "model/nachschieben.h"
 #include "model/undoliste.h"
 #include "model/zustand.h"
+#include "ui/dialoge.h"
 #include "ui/menu.h"
-#include "ui/requester.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
-// Requesters: the modal dialog boxes with a text, up to three buttons and up to 20 input
-// fields, drawn over the scene. The blocking calls run on the menu thread only.
+// The requester: the one modal dialog box, with a text, up to three buttons and up to 20 input
+// fields, drawn over the scene. The main thread feeds it events and draws it; the dialogs of
+// dialoge.h fill it on the menu thread.
 #pragma once
 
 #include <atomic>
@@ -71,7 +72,6 @@ struct Requester {
   void klick(int x, int y);
   int fokus() const;  // field with the focus, -1 none
   void fokus_setzen(int i);
-  int warten();  // menu thread: polls until answered
   void reset();
   void grosserfont(int n);
 
@@ -87,22 +87,7 @@ struct Requester {
 
 extern Requester requester1;
 
-// Blocking calls, menu thread only; on the main thread they are refused as Escape.
-int janeinrequester(const char* text, const char* jatext, const char* neintext);
-int janeinrequester3(const char* text, const char* jatext, const char* neintext, const char* canceltext);
-// n fields, each: label, display format, scan format ("\n" ends the row), address.
-// A "%s" field writes back up to 79 characters: its buffer needs 80.
-int requester_input(int n, ...);
-void myprints(const char* format, const char* text);
-void myprintd(const char* format, int n);
-int nachfilenamefragen(const char* fragetext, char* name, int max);
-
-int strlen_zeile(const char* s, int* nz);
-int enthaelt(const char* s, const char* t);
-void strncpy_nocrlf(char* to, const char* from, int max);
-bool myisprint(int c);
-// Copies the next drawn line of text (at most br characters, up to a line feed) into zeile,
-// which holds REQ_TEXTLAENGE characters; returns the rest of the text, or null after the last.
-const char* umbruch_zeile(const char* text, int br, char* zeile);
+// Draws text line by line from (x0, y0) down, ho apart, lines cut after br characters.
 void schrift_umbruch(int x0, int y0, const char* text, int br, int ho);
+// The text cursor: a cell of bx by 9/8 of hy.
 void cursor_zeichnen(int x, int y, int bx, int hy);

@@ -5,6 +5,7 @@
 #include "ui/flaeche.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
+#include "ui/zeichenketten.h"
 
 // Everything sits at one depth with the depth test on: what is drawn first stays in front,
 // so every text comes before the area behind it.

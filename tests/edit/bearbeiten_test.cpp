@@ -11,6 +11,7 @@
 #include "model/aendern.h"
 #include "model/zustand.h"
 #include "relax/epaare.h"
+#include "ui/dialoge.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 

@@ -15,9 +15,11 @@
 #include "model/zustand.h"
 #include "relax/shake.h"
 #include "testhilfe.h"
+#include "ui/dialoge.h"
 #include "ui/fenster.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
+#include "ui/zeichenketten.h"
 #include "view/befehle.h"
 
 namespace {

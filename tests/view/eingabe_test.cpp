@@ -11,6 +11,7 @@
 #include "model/zustand.h"
 #include "relax/shake.h"
 #include "testhilfe.h"
+#include "ui/dialoge.h"
 #include "ui/fenster.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
