@@ -1,5 +1,20 @@
-// Drawing of the menu bar, and the main loop: the GLUT event loop on the main thread with the
-// menu thread beside it.
+// The main loop, the GLUT event loop on the main thread with the menu thread beside it, and the
+// drawing of the menu bar.
+//
+// What runs where:
+// - The main thread runs start-up and then the GLUT event loop: drawing (view/grafik_gl.cpp), the
+//   input callbacks (view/eingabe.cpp), which route every event to an open requester first, then to
+//   the menu bar, then to the view: picking, the camera, the angle drag, and the commands a key runs
+//   at once (key A's bond length, Delete, ESC); and one relaxation step per frame (shake_bild). It
+//   never waits for the user.
+// - The menu thread runs Menubalken::loop below: every 10 ms it runs the handler of a picked entry
+//   (start_run), or the one a key handed over with menu.run (start_runfz), with an id other than 0.
+//   The handlers (edit/, m_shake) may wait there in a dialog (ui/dialoge.h) until the main thread
+//   has stored the answer. It never draws or calls GLUT; a timer of the main thread shows its changes.
+// - Both share the atom, bond and molecule tables, the selection and the undo log: the lock
+//   tabellen_sperre guards them, and the drawing, the picking and every change take it, never while
+//   waiting in a dialog or sleeping. The requester's answer, the menu bar's requests and the modes
+//   of model/zustand.h are atomics.
 #include <GL/freeglut.h>
 
 #include "text/schrift.h"

@@ -36,6 +36,18 @@ void escape() {
   }
 }
 
+// Key A: with two atoms selected their standard bond length, with one a new atom beside it. That
+// command is handed to the menu thread, which pauses, so only after the lock is released.
+void taste_a() {
+  int auswahl;
+  {
+    std::lock_guard<std::mutex> sperre(tabellen_sperre);
+    auswahl = nsel;
+    if (auswahl == 2) bindungslaenge_automatisch();
+  }
+  if (auswahl == 1) m_neuesatom(0);
+}
+
 }  // namespace
 
 bool befehlstaste(unsigned char c) {
@@ -45,13 +57,12 @@ bool befehlstaste(unsigned char c) {
     if (c == '?' || c == 'H') std::printf("\n%s\n", hilfetext), m_hilfe(0);
     return true;
   }
-  if (c != 'A' && c != 8 && c != 127) return false;
-  std::lock_guard<std::mutex> sperre(tabellen_sperre);
   if (c == 'A') {
-    if (nsel == 2) bindungslaenge_automatisch();
-    if (nsel == 1) m_neuesatom(0);
+    taste_a();
     return true;
   }
+  if (c != 8 && c != 127) return false;
+  std::lock_guard<std::mutex> sperre(tabellen_sperre);
   if (nsel != 1) return false;
   int anr = alle_freie_elektronen_loeschen(selectlist[0]);
   if (anr >= 0) atom_loeschen(anr);
