@@ -13,8 +13,7 @@
 namespace {
 
 void atom_zuruecksetzen(const Undo& u) {
-  Vektor3d p = u.vektor;
-  if (atom_da(u.nr)) atomliste[u.nr].set(u.atomname, p, u.mnr);
+  if (atom_da(u.nr)) atomliste[u.nr].set(u.atomname, u.vektor, u.mnr);
 }
 
 void bindung_zuruecksetzen(const Undo& u) {

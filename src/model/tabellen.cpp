@@ -48,7 +48,7 @@ const Elementfarbe* elementfarbe(const char* name) {
 Atomlist::Atomlist()
     : name{}, p(), ra(0), r(0), g(0), b(0), molekuelnr(0), selectflag(0), tmpflag(0), flags(0), kz(0), nep(0) {}
 
-void Atomlist::set(const char* nam, Vektor3d& v, int m) {
+void Atomlist::set(const char* nam, const Vektor3d& v, int m) {
   tmpflag = 0;
   selectflag = 0;
   molekuelnr = m;
@@ -113,7 +113,7 @@ void Molekuel::init(int m, int maxa, int maxb) {
   maxbonds = maxb;
 }
 
-void Molekuel::addatom(const char* nam, Vektor3d& v) {
+void Molekuel::addatom(const char* nam, const Vektor3d& v) {
   if (natoms >= maxatoms) {
     std::printf("Fehler: zu viele Atome in Melekuel %d\n", nr);
     return;

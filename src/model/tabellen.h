@@ -24,8 +24,8 @@ struct Atomlist {
   int nep;      // lone-pair pseudo-atoms attached
 
   Atomlist();
-  void set(const char* nam, Vektor3d& v, int m);  // element defaults; keeps flags and nep
-  void select(int i);                             // toggles atom i in the selection
+  void set(const char* nam, const Vektor3d& v, int m);  // element defaults; keeps flags and nep
+  void select(int i);                                   // toggles atom i in the selection
 };
 
 struct Bondlist {
@@ -52,7 +52,7 @@ struct Molekuel {
 
   Molekuel();
   void init(int m, int maxa, int maxb);
-  void addatom(const char* nam, Vektor3d& v);
+  void addatom(const char* nam, const Vektor3d& v);
   void addbond(int a, int b, float c);
   void schieben(Vektor3d v);  // moves every atom by -v
   // Turns the molecule by richtung degrees about cent, the opposite way of the camera turn

@@ -25,7 +25,7 @@ int enthaelt(const char* s, const char* t) { return t[0] != '\0' && std::strstr(
 void strncpy_nocrlf(char* to, const char* from, int max) {
   if (max < 1) return;
   int j = 0;
-  for (int i = 0; from[i] != '\0' && i < max - 1; i++)
+  for (int i = 0; i < max - 1 && from[i] != '\0'; i++)
     if (from[i] != '\r' && from[i] != '\n') to[j++] = from[i];
   to[j] = '\0';
 }

@@ -97,8 +97,9 @@ std::vector<Kugelform> kugelformen;
 constexpr size_t KUGELFORMEN_HOECHSTENS = 64;
 
 const Kugelform& kugelform(double radius) {
-  for (const Kugelform& k : kugelformen)
-    if (k.radius == radius) return k;
+  auto gleich =
+      std::find_if(kugelformen.begin(), kugelformen.end(), [&](const Kugelform& k) { return k.radius == radius; });
+  if (gleich != kugelformen.end()) return *gleich;
   if (kugelformen.size() == KUGELFORMEN_HOECHSTENS) {
     for (const Kugelform& k : kugelformen) glDeleteBuffers(1, &k.ecken), glDeleteLists(k.draht, 1);
     kugelformen.clear();
