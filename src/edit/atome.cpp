@@ -171,13 +171,13 @@ const char* bindung_aendern(int bnr, int anr1, int anr2, Bondlist bond, const Bi
   bool neu_abstand = !fastgleichd(d.abstand, abstandvorher, 1e-4);
   if (neu_abstand && d.abstand <= 0) return "ungueltiger Abstand\nnichts veraendert";
   if (!atom_da(anr1) || !atom_da(anr2)) return "falsche Atom-Nummer";
+  double ist = abs(atomliste[anr2].p - atomliste[anr1].p);
+  if (neu_abstand && ist == 0) return "Atome am selben Ort:\nnichts veraendert";
   if (!(bnr < anz_bonds && bondliste[bnr].verbindet(anr1, anr2))) bnr = bindung_suchen(anr1, anr2);
   const char* meldung = nullptr;
   bond.strong = static_cast<float>(d.strong);
   int r = ordnung_setzen(bnr, bond, meldung);
   if (!neu_abstand) return meldung;
-  double ist = abs(atomliste[anr2].p - atomliste[anr1].p);
-  if (ist == 0) return "Atome am selben Ort:\nAbstand nicht geaendert";
   if (r < 0) {
     r = undo_add(2, bnr);
     undoliste[r].bond = bond;

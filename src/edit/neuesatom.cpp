@@ -34,12 +34,18 @@ void erstes_atom(const char* name) {
   molekuel[0].addatom(name, p);
 }
 
-// Atom name beside anchor anr1 of molecule mnr, bonded with order strong when it is above 0.
-void anlegen(const char* name, int anr1, double strong) {
+// The direction from atom anr1 to its free place; +x where that has none (an atom of radius 0, a
+// neighbour at its place).
+Vektor3d freie_richtung(int anr1) {
+  Vektor3d richtung = einheit(freieposition(anr1) - atomliste[anr1].p);
+  return std::isfinite(abs(richtung)) ? richtung : Vektor3d(1, 0, 0);
+}
+
+// Atom name beside anchor anr1 in the direction richtung, in anr1's molecule, bonded with order
+// strong when it is above 0.
+void anlegen(const char* name, int anr1, Vektor3d richtung, double strong) {
   int mnr = atomliste[anr1].molekuelnr;
-  Vektor3d p0 = atomliste[anr1].p, richtung = einheit(freieposition(anr1) - p0);
-  if (!std::isfinite(abs(richtung))) richtung = Vektor3d(1, 0, 0);
-  Vektor3d p = p0 + standardbindungslaenge(name, atomliste[anr1].name, strong) * richtung;
+  Vektor3d p = atomliste[anr1].p + standardbindungslaenge(name, atomliste[anr1].name, strong) * richtung;
   int anr2 = anz_atome++;
   atomliste[anr2].set(name, p, mnr);
   molekuel[mnr].natoms++;
@@ -63,6 +69,7 @@ void m_neuesatom(long id) {
   static char name[80] = "C";
   double strong = 0;
   int anker = -1;
+  Vektor3d richtung;
   {
     std::lock_guard<std::mutex> sperre(tabellen_sperre);
     if (anz_atome > 0) {
@@ -74,6 +81,7 @@ void m_neuesatom(long id) {
         return;
       }
       anker = freie_elektronen_loeschen(anker);
+      richtung = freie_richtung(anker);
     }
     if (anz_atome == MAX_ATOME) {
       std::puts("zu viele Atome");
@@ -86,9 +94,13 @@ void m_neuesatom(long id) {
     std::puts("ungueltiges Atom");
     return;
   }
+  if (!std::isfinite(strong)) {
+    janeinrequester("ungueltige Zahl\nnichts veraendert", "ok", nullptr);
+    return;
+  }
   std::lock_guard<std::mutex> sperre(tabellen_sperre);
   if (anz_atome == 0)
     erstes_atom(name);
   else if (atom_da(anker) && anz_atome < MAX_ATOME)
-    anlegen(name, anker, std::isfinite(strong) ? strong : 0);
+    anlegen(name, anker, richtung, strong);
 }

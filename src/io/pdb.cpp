@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "io/zeilen.h"
+#include "model/aendern.h"
 #include "model/elemente.h"
 #include "model/tabellen.h"
 
@@ -143,9 +144,9 @@ void bindungen_anlegen(const Verweise& v) {
       std::printf("zu viele Bindungen, auf %d begrenzt\n", MAX_BONDS);
       return;
     }
-    int nr = atomliste[paar.first].molekuelnr;
-    bondliste[anz_bonds++].set(paar.first, paar.second, std::min(3, std::max(anzahl[0], anzahl[1])), nr);
-    molekuel[nr].nbonds++;
+    Bondlist b;
+    b.set(paar.first, paar.second, std::min(3, std::max(anzahl[0], anzahl[1])), atomliste[paar.first].molekuelnr);
+    bindung_anhaengen(b);
   }
 }
 

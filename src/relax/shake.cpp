@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <mutex>
+#include <utility>
 
 #include "model/aendern.h"
 #include "model/freieposition.h"
@@ -45,24 +46,35 @@ float nachbarn_sammeln(Stern& s) {
   return bnr;
 }
 
+bool voll_gemeldet = false;  // the full bond table reported in this run of the relaxation
+
+// The bond table is full, so that no lone pair can be added (one without its bond would be of no
+// use); said once per run of the relaxation.
+bool bindungen_voll() {
+  if (anz_bonds < MAX_BONDS) return false;
+  if (!std::exchange(voll_gemeldet, true)) std::puts("Fehler in shake_atom(): zu viele Bindungen");
+  return true;
+}
+
 // Adds the lone pairs the atom lacks, at its radius in free directions, as far as both tables have
-// room (a lone pair without its bond would be of no use); true when the tables changed.
+// room; true when the tables changed.
 bool epaare_anlegen(Stern& s, float bnr) {
   Atomlist& a = atomliste[s.anr];
   int enr = a.kz - static_cast<int>(bnr + 0.5);
   if (enr > MAX_EPAARE) std::printf("Fehler enr=%d zu gross, auf 6 begrenzt\n", enr);
   enr = enr < 0 ? 0 : enr > MAX_EPAARE ? MAX_EPAARE : enr;
-  if (enr == 0 || anz_atome == MAX_ATOME || anz_bonds == MAX_BONDS) return false;
+  if (enr == 0 || anz_atome == MAX_ATOME || bindungen_voll()) return false;
   if (a.nep != 0) std::printf("Fehler: a[anr].nep=%d\n", a.nep);
   a.nep = enr;
   Vektor3d p0 = a.p;
   int mnr = a.molekuelnr;
-  for (int n = 0; n < enr && anz_atome < MAX_ATOME && anz_bonds < MAX_BONDS; n++) {
+  for (int n = 0; n < enr && anz_atome < MAX_ATOME && !bindungen_voll(); n++) {
     int e = atom_einfuegen(mnr, "e", p0 + einheit(freieposition(s.anr) - p0) * atomliste[s.anr].ra);
     for (int i = 0; i < s.k; i++) s.alist[i] += s.alist[i] >= e;
     for (int i = 0; i < j_shake; i++) shakelist[i] += shakelist[i] >= e;
-    bondliste[anz_bonds++].set(s.anr, e, 1.0f, mnr);
-    molekuel[mnr].nbonds++;
+    Bondlist b;
+    b.set(s.anr, e, 1.0f, mnr);
+    bindung_anhaengen(b);
     s.alist[s.k++] = e;
   }
   return true;
@@ -156,6 +168,7 @@ void m_shake(long) {
   j_shake = nsel > 0 ? nsel : 0;
   for (int i = 0; i < j_shake; i++) shakelist[i] = selectlist[i];
   shakecnt = 0;
+  voll_gemeldet = false;
   shakeflag = 1;
 }
 

@@ -128,6 +128,11 @@ TEST_F(Bearbeiten, BindungsDialog) {
   EXPECT_NEAR(abstand(0, 3), 2, 1e-9);
   anz_bonds = 6;
   rueckgaengig();
+  bauen();  // two atoms at one place: the order does not change either
+  atomliste[2].p = atomliste[1].p;
+  waehlen({1, 2});
+  bedienen(m_bindung, {{"", {"1.5", "2"}}, {"Atome am selben Ort:\nnichts veraendert"}});
+  EXPECT_EQ(bindungen(), alle);
 }
 
 // "a" sets a bond to its standard length, moving the second atom's side; a second time it is right already.

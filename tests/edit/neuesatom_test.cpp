@@ -18,6 +18,7 @@ TEST_F(Bearbeiten, NeuesAtom) {
       {nichts, {7}, {{"", {"cl"}}}, "ungueltiges Atom\n", 7, ""},
       {nichts, {7}, {{"", {"Abc"}}}, "ungueltiges Atom\n", 7, ""},
       {nichts, {7}, {{"", {"O"}, 0}}, "", 7, ""},
+      {nichts, {7}, {{"", {"O", "nan"}}, {"ungueltige Zahl\nnichts veraendert"}}, "", 7, ""},
       {nichts, {1}, {}, "Molekuel 0 bisher nicht veraenderbar,nur Molekuel 1\n", 7, ""},
       {atome_voll, {7}, {}, "zu viele Atome\n", 7, ""},
       {bindungen_voll, {7}, {{"", {"O"}}}, "zu viele Bindungen\n", 7, "O 1.480 "},

@@ -22,7 +22,9 @@ void lesen(const char* text) {
 // Water in the older of two molecules: the O gets two lone pairs at its radius on the first step,
 // at the end of its molecule's run, and none later; removing them gives the structure back.
 TEST(Shake, Elektronenpaare) {
-  lesen("molekuele=2\n3 2\n O 0 0 0\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n2 1\n N 0 0 0\n H 1 0 0\n0 1\n");
+  const char* wasser =
+      "molekuele=2\n3 2\n O 0 0 0\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n2 1\n N 0 0 0\n H 1 0 0\n0 1\n";
+  lesen(wasser);
   for (int schritt = 0; schritt < 2; schritt++) {
     EXPECT_EQ(ausgabe_von([] { shake_atom(0); }), schritt ? "" : "pneu2 ist Variante mit weniger Konflikt\n");
     EXPECT_EQ(atome() + std::to_string(atomliste[0].nep * 10 + molekuel[1].ia), "O0 H0 H0 e0 e0 N1 H1 25");
@@ -34,6 +36,13 @@ TEST(Shake, Elektronenpaare) {
   anz_atome = MAX_ATOME - 1, molekuel[1].natoms = anz_atome - 3;  // room for one lone pair only
   shake_atom(0);
   EXPECT_EQ(std::string(atomliste[3].name) + atomliste[4].name + std::to_string(anz_atome), "eN1000");
+  lesen(wasser);  // the bond table full: no lone pair, and one line for the whole run
+  for (int i = anz_bonds; i < MAX_BONDS; i++) bondliste[i].set(3, 4, 1, 1);
+  anz_bonds = MAX_BONDS;
+  m_shake(1);
+  EXPECT_EQ(ausgabe_von([] { shake_atom(0), shake_atom(0); }), "Fehler in shake_atom(): zu viele Bindungen\n");
+  EXPECT_EQ(anz_atome, 5);
+  shakeflag = 0;
 }
 
 // Hydrogens, end atoms and ring atoms are no pivots; the first neighbour never turns, the others
