@@ -51,7 +51,7 @@ TEST(Tabellen, AtomeUndAuswahl) {
     EXPECT_STREQ(a.name, soll.kurz);
     EXPECT_EQ(a.kz, soll.kz) << soll.name;
     EXPECT_DOUBLE_EQ(a.ra, soll.ra) << soll.name;
-    EXPECT_EQ(std::to_string(a.r) + "," + std::to_string(a.g) + "," + std::to_string(a.b), soll.farbe);
+    EXPECT_EQ(std::to_string(a.r) + "," + std::to_string(a.g) + "," + std::to_string(a.b), soll.farbe) << soll.name;
   }
   tabellen_leeren();
   for (int i : {5, 2, 9, 4, 2, 2}) atomliste[i].select(i);  // picking a selected atom again drops it from the order
