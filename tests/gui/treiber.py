@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 # The GUI test driver: quil in its own Xvfb, real input through xdotool, screenshots from xwd, its output.
 import contextlib, os, pathlib, re, signal, struct, subprocess, sys, tempfile, time
 
@@ -14,8 +13,12 @@ LSAN = ":suppressions=" + os.path.join(os.path.dirname(os.path.abspath(__file__)
 signal.signal(signal.SIGTERM, lambda nummer, _: sys.exit(128 + nummer))
 
 
-def farbe_passt(farbe, erwartet, toleranz=3):
-    return all(abs(a - b) <= toleranz for a, b in zip(farbe, erwartet))
+def farbe_passt(farbe, erwartet):
+    return all(abs(a - b) <= 3 for a, b in zip(farbe, erwartet))
+
+
+def requester_offen(bild):  # a requester stands at (50, 50)
+    return farbe_passt(bild.pixel(51, 51), REQUESTERGRAU)
 
 
 class Prozess(subprocess.Popen):
@@ -51,7 +54,7 @@ class Quil:
     def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, verzeichnis=None, vorsatz=()):
         self.verzeichnis = pathlib.Path(verzeichnis or betreten(tempfile.TemporaryDirectory()))
         for name, text in inhalte.items():
-            (self.verzeichnis / name).write_bytes(text.encode() if isinstance(text, str) else text)
+            (self.verzeichnis / name).write_text(text)
         self.umgebung, self.bigfont = betreten(xvfb(*bildschirm)), 1 + (bildschirm[0] > 2500)
         # LeakSanitizer learns the system's leaks; the library QUIL_VORLADEN keeps them nameable.
         env = dict(self.umgebung, LD_PRELOAD=os.getenv("QUIL_VORLADEN", ""),
@@ -64,7 +67,7 @@ class Quil:
         self.geometrie = tuple(int(werte[k]) for k in (b"X", b"Y", b"WIDTH", b"HEIGHT"))
         self.breite, self.hoehe = self.geometrie[2:]
         self.xdotool("windowfocus", "--sync", self.fenster)
-        self.ruhig(lambda bild: farbe_passt(bild.pixel(self.breite - 2, self.hoehe - 2), HINTERGRUND, 2))
+        self.ruhig(lambda bild: farbe_passt(bild.pixel(self.breite - 2, self.hoehe - 2), HINTERGRUND))
 
     def xdotool(self, *argumente, programm="xdotool"):
         try:
@@ -74,16 +77,14 @@ class Quil:
         except (AssertionError, subprocess.SubprocessError) as fehler:
             raise AssertionError(f"{fehler}; quil: {self.prozess.poll()}, {self.ausgabe(2)}") from fehler
 
-    def bewegen(self, x, y, *dann):
-        self.xdotool("mousemove", "--window", self.fenster, int(x), int(y), *dann)
+    def hin(self, x, y):  # the words of xdotool that move the pointer to (x, y) in the window
+        return ["mousemove", "--window", self.fenster, int(x), int(y)]
 
     def klick(self, x, y, knopf=1, mal=1):
-        self.bewegen(x, y, "click", "--repeat", mal, knopf)
+        self.xdotool(*self.hin(x, y), "click", "--repeat", mal, knopf)
 
-    def ziehen(self, von, *nach, knopf=1):
-        """A drag with button knopf from von through the points nach, one motion event each."""
-        zug = [w for x, y in nach for w in ("mousemove", "--window", self.fenster, x, y)]
-        self.bewegen(*von, "mousedown", knopf, *zug, "mouseup", knopf)
+    def ziehen(self, von, *nach, knopf=1):  # one motion event for each point of nach
+        self.xdotool(*self.hin(*von), "mousedown", knopf, *[w for p in nach for w in self.hin(*p)], "mouseup", knopf)
 
     def taste(self, *namen, mal=1):
         self.xdotool("key", "--repeat", mal, *namen)
@@ -106,43 +107,43 @@ class Quil:
         return bilder[1]
 
     def bild(self):
-        """The settled picture after all input so far: a click opens the menu bar in a frame after all input before
-        it, the pointer far below closes it."""
+        """The settled picture after all input: a click opens the menu bar in the next frame, moving away closes it."""
         leiste = (self.breite - 100, 10 * self.bigfont)
         self.klick(*leiste)
         self.ruhig(lambda bild: farbe_passt(bild.pixel(*leiste), MENUGRAU), "die offene Menueleiste")
-        self.bewegen(leiste[0], 400 * self.bigfont)
+        self.xdotool(*self.hin(leiste[0], 400 * self.bigfont))
         return self.ruhig(lambda bild: not farbe_passt(bild.pixel(*leiste), MENUGRAU), "die Leiste zu")
 
-    def menu(self, eintrag, *eingabe):
-        """Picks eintrag as a user does, then eingeben(*eingabe) if given; returns the pictures of the open bar, the
-        open column and the marked entry."""
-        b, (spalte, zeile) = self.bigfont, MENU[eintrag]
+    def menuwahl(self, spalte, zeile):
+        """The xdotool words of a menu pick up to the release: open the bar, press on the column, go to the row."""
+        b = self.bigfont
+        return [self.hin(600 * b, 10 * b) + ["click", 1], self.hin(spalte * b, 10 * b) + ["mousedown", 1],
+                self.hin(spalte * b, (24 * zeile + 12) * b)]
+
+    def menu(self, eintrag, *felder):
+        """Picks eintrag, then eingeben(*felder) if given; returns the pictures of the bar, the column and the entry."""
         bilder = [self.ruhig()]
-        for x, y, *knopf in [(600 * b, 10 * b, "click", 1), (spalte * b, 10 * b, "mousedown", 1),
-                             (spalte * b, (24 * zeile + 12) * b)]:
-            self.bewegen(x, y, *knopf)
+        for schritt in self.menuwahl(*MENU[eintrag]):
+            self.xdotool(*schritt)
             bilder.append(self.ruhig(lambda bild: bild != bilder[-1], "ein geaendertes Bild"))
         self.xdotool("mouseup", 1)
-        if eingabe:
-            self.eingeben(*eingabe)
+        if felder:
+            self.eingeben(*felder)
         return bilder[1:]
 
-    def eingeben(self, text=None, knopf=1):
-        """Types text into the requester's first field (a list: fields, None keeps one); clicks "  ok  " or "Cancel"."""
-        for feld in [] if text is None else [text] if isinstance(text, str) else text:
-            self.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "ein Requester")
-            if feld is not None:
-                self.taste("Right", mal=80)
-                self.taste("BackSpace", mal=80)
-                self.xdotool("type", feld)
+    def eingeben(self, *felder):
+        """Types each text into the requester's next field (None keeps one), then clicks "  ok  "."""
+        for text in felder:
+            self.ruhig(requester_offen, "ein Requester")
+            if text is not None:
+                self.taste("Right", "BackSpace", mal=80)  # empties the field wherever the cursor stands
+                self.xdotool("type", text)
             self.taste("Tab")
-        self.antworten(knopf, 2, 32)
+        self.antworten(1, 2, 32)
 
     def antworten(self, knopf, knoepfe, hoehe=48):
-        """Clicks button knopf of the knoepfe of the requester at (50, 50): i of n at i / (n + 1) of its width, hoehe
-        pixels above its foot; waits for the next picture."""
-        bild = self.ruhig(lambda bild: farbe_passt(bild.pixel(51, 51), REQUESTERGRAU), "ein Requester")
+        """Clicks button knopf of knoepfe, at knopf / (knoepfe + 1) of the width, hoehe above the foot; waits."""
+        bild = self.ruhig(requester_offen, "ein Requester")
         unten = next(y for y in range(51, self.hoehe) if not farbe_passt(bild.pixel(51, y), REQUESTERGRAU))
         rechts = next(x for x in range(51, self.breite) if not farbe_passt(bild.pixel(x, unten - 2), REQUESTERGRAU))
         self.klick(50 + (rechts - 50) * knopf // (knoepfe + 1), unten - hoehe * self.bigfont)
