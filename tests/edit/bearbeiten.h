@@ -40,10 +40,12 @@ struct Bearbeiten : testing::Test {
   }
   // A saved file holds every atom and bond of the tables.
   void speichern_und_lesen() {
-    std::string vorher = bindungen() + std::to_string(anz_atome);
-    std::string datei = geschrieben([](FILE* fp) { ausgabe_von([&] { alles_xyzspeichern(fp, "x", 0); }); });
+    std::string vorher = bindungen(), datei;
+    int atome = anz_atome;
+    datei = geschrieben([](FILE* fp) { ausgabe_von([&] { alles_xyzspeichern(fp, "x", 0); }); });
     tabellen_leeren();
     aus_text(datei, xyzeinlesen);
-    EXPECT_EQ(bindungen() + std::to_string(anz_atome), vorher);
+    EXPECT_EQ(bindungen(), vorher);
+    EXPECT_EQ(anz_atome, atome);
   }
 };
