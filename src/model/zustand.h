@@ -6,9 +6,10 @@
 
 // Set to 1 by "Exit" (menu thread); the next frame (main thread) ends the process.
 extern std::atomic<int> exitflag;
-// 1: the camera commands turn and shift aktives_molekuel instead of the view (set by "Molekuel
-// rotieren...", menu thread; cleared by ESC, main thread, and "Editmodus off", menu thread; both
-// under tabellen_sperre); ^256 by Shift (main thread).
+// 1: the camera commands turn and shift aktives_molekuel instead of the view; ^256 while Shift is
+// held (main thread). Set by "Molekuel rotieren..." (menu thread, under tabellen_sperre with
+// aktives_molekuel), cleared there when refused, by "Editmodus off" (menu thread), by ESC (main
+// thread) and when the active molecule goes (under the lock, on the thread that removes it).
 extern std::atomic<int> edit_modus;
 // The molecule that molecule edit mode moves; written with edit_modus, and when a molecule before it goes.
 extern std::atomic<int> aktives_molekuel;
