@@ -80,8 +80,8 @@ void m_neuesatom(long id) {
         std::printf("Molekuel %d bisher nicht veraenderbar,nur Molekuel %d\n", mnr, anz_molek - 1);
         return;
       }
-      anker = freie_elektronen_loeschen(anker);
-      richtung = freie_richtung(anker);
+      anker = freie_elektronen_loeschen(anker);  // -1 when it was a lone pair bonded to itself
+      if (atom_da(anker)) richtung = freie_richtung(anker);
     }
     if (anz_atome == MAX_ATOME) {
       std::puts("zu viele Atome");
