@@ -1,6 +1,7 @@
 // Loading and saving from the menu. Loading reads a name with ".xyz" as structure text and
-// recognises other files by their content, as start-up does with the first file. Saving proposes "default.xyz" and then
-// the series "default1.xyz", "default2.xyz", ...; a file of the chosen name is never replaced.
+// recognises other files by their content, as start-up does with the first file. Saving proposes
+// "default.xyz" and then the series "default1.xyz", "default2.xyz", ...; a file of the chosen name
+// is never replaced.
 #include "edit/datei.h"
 
 #include <cstdio>

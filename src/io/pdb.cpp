@@ -25,8 +25,6 @@ struct Verweise {
   std::map<std::pair<int, int>, int> conect;
 };
 
-bool satz(const char* zeile, const char* name) { return std::strncmp(zeile, name, std::strlen(name)) == 0; }
-
 // x, y and z from their columns 31-38, 39-46 and 47-54; a line whose fields are not there
 // is read as white-space separated numbers from column 23 on: residue number, x, y, z.
 Vektor3d pdb_position(const char* zeile) {
@@ -81,13 +79,13 @@ Kettenende kette_lesen(FILE* fp, Molekuel& m, char* zeile, bool hat_zeile, Verwe
   while (m.natoms < m.maxatoms) {
     if (!hat_zeile && !getline(fp, zeile, ZEILENLAENGE)) return Kettenende::end;
     hat_zeile = false;
-    if (satz(zeile, "ATOM") || satz(zeile, "HETATM"))
+    if (beginnt_mit(zeile, "ATOM") || beginnt_mit(zeile, "HETATM"))
       pdb_atom(m, zeile, v);
-    else if (satz(zeile, "CONECT"))
+    else if (beginnt_mit(zeile, "CONECT"))
       conect_lesen(zeile, v);
-    else if (satz(zeile, "TER"))
+    else if (beginnt_mit(zeile, "TER"))
       return Kettenende::ter;
-    else if (satz(zeile, "END"))
+    else if (beginnt_mit(zeile, "END"))
       return Kettenende::end;
     else
       std::printf("unbekanntes Schluesselwort in pdb-Datei: \"%s\"\n", zeile);
@@ -162,7 +160,7 @@ const char* const satznamen[] = {
 bool pdb_satz(const char* zeile) {
   for (const char* name : satznamen) {
     std::size_t n = std::strlen(name);
-    if (satz(zeile, name) && std::strspn(zeile + n, " ") >= std::min(6 - n, std::strlen(zeile + n))) return true;
+    if (beginnt_mit(zeile, name) && std::strspn(zeile + n, " ") >= std::min(6 - n, std::strlen(zeile + n))) return true;
   }
   return false;
 }

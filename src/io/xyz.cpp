@@ -12,8 +12,6 @@
 
 namespace {
 
-bool beginnt_mit(const char* s, const char* anfang) { return std::strncmp(s, anfang, std::strlen(anfang)) == 0; }
-
 enum class Kopf { zaehlzeile, pdb, dateiende };
 
 // Reads the header up to the first count line, which is left in zeile.

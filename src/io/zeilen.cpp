@@ -119,6 +119,8 @@ bool position_endlich(double x, double y, double z, const char* zeile) {
   return false;
 }
 
+bool beginnt_mit(const char* s, const char* anfang) { return std::strncmp(s, anfang, std::strlen(anfang)) == 0; }
+
 bool leerzeile(const char* zeile) { return zeile[0] == '\0' || zeile[0] == ';'; }
 
 bool naechste_zeile(FILE* fp, char* zeile) {

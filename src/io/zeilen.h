@@ -34,6 +34,8 @@ bool feld_lesen(const char* zeile, int von, int bis, double* zahl);
 // false with a message naming the line.
 bool position_endlich(double x, double y, double z, const char* zeile);
 
+// True when s begins with anfang.
+bool beginnt_mit(const char* s, const char* anfang);
 // True for a line that readers skip: empty, or a comment starting with ";" in column 1.
 bool leerzeile(const char* zeile);
 // Reads the next line that is neither empty nor a comment; false at the end of the file.

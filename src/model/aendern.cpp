@@ -22,6 +22,15 @@ void molekuel_entfernen(int mnr) {
   if (aktives_molekuel > mnr) aktives_molekuel--;
 }
 
+// Removes every bond of atom anr.
+void bindungen_loeschen(int anr) {
+  for (int i = 0; i < anz_bonds;)
+    if (bondliste[i].partner(anr) >= 0)
+      bindung_loeschen(i);
+    else
+      i++;
+}
+
 }  // namespace
 
 void bindung_anhaengen(const Bondlist& b) {
@@ -51,11 +60,7 @@ bool atom_loeschen(int anr) {
     std::puts("nur in aktuellstem Molekuel bisher Atome loeschbar");
     return false;
   }
-  for (int i = 0; i < anz_bonds;)
-    if (bondliste[i].n1 == anr || bondliste[i].n2 == anr)
-      bindung_loeschen(i);
-    else
-      i++;
+  bindungen_loeschen(anr);
   auswahl_aufheben();
   int c = --anz_atome;
   molekuel[mnr].natoms--;
@@ -72,11 +77,7 @@ bool atom_loeschen(int anr) {
 }
 
 void atom_herausnehmen(int e) {
-  for (int i = 0; i < anz_bonds;)
-    if (bondliste[i].partner(e) >= 0)
-      bindung_loeschen(i);
-    else
-      i++;
+  bindungen_loeschen(e);
   auswahl_aufheben();
   int mnr = atomliste[e].molekuelnr;
   for (int i = e + 1; i < anz_atome; i++) atomliste[i - 1] = atomliste[i];
