@@ -1,5 +1,4 @@
-// Helpers for the tests: empty tables, reading text as a file, capturing standard output,
-// answering the dialogs of a command.
+// Helpers for the tests: empty tables, reading text as a file, capturing standard output, answering dialogs.
 #pragma once
 
 #include <functional>
@@ -31,20 +30,17 @@ std::string atome();
 // Polls f every millisecond for up to 5 s; true once f holds (for what another thread does).
 bool warten_bis(const std::function<bool()>& f);
 
-// Keys to the requester, and as negative codes: clicks on a button, beside everything, on field i (FELD - i);
-// special keys.
+// Keys to the requester, and as negative codes: clicks on a button, beside everything, on field i (FELD - i), keys.
 constexpr int KNOPF1 = -1, KNOPF2 = -2, KNOPF3 = -3, NEBEN = -4, FELD = -10, LINKS = -100, RECHTS = -102, ENTF = -111;
 void eingeben(const std::vector<int>& folge);
 
-// A dialog as the user answers it: a text it must show (its text, then "|label=field" for each
-// input field), the field texts to type ("" leaves a field as shown), and the button: 1 the
-// first, 0 the second, -1 Escape.
+// A dialog as the user answers it: a text it must show (its text, then "|label=field" for each input field), the
+// field texts to type ("" leaves a field as shown), and the button: 1 the first, 0 the second, -1 Escape.
 struct Antwort {
-  Antwort(std::string z, std::vector<std::string> f = {}, int k = 1) : zeigt(z), felder(f), knopf(k) {}
   std::string zeigt;
-  std::vector<std::string> felder;
-  int knopf;
+  std::vector<std::string> felder = {};
+  int knopf = 1;
 };
-// Runs handler f on a thread of its own as the menu thread does, while the test, as the main
-// thread, answers its dialogs with keys and clicks; a dialog more or less fails. What was printed.
+// Runs handler f on a thread of its own as the menu thread does, while the test, as the main thread, answers its
+// dialogs with keys and clicks; a dialog more or less fails. What was printed.
 std::string bedienen(void (*f)(long), const std::vector<Antwort>& dialoge = {});

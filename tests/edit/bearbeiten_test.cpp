@@ -1,19 +1,68 @@
-// The editing commands with their dialogs answered as a user would, measured on the positions.
-#include "bearbeiten.h"
+// The editing commands with their dialogs answered as a user would, measured on the positions: atoms, bonds,
+// angles, new atoms, undo, the program's commands, saving.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
 
-#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
 
 #include "edit/abstand.h"
 #include "edit/atome.h"
+#include "edit/datei.h"
+#include "edit/neuesatom.h"
 #include "edit/programm.h"
+#include "edit/undo.h"
 #include "edit/winkel.h"
+#include "io/xyz.h"
 #include "model/aendern.h"
 #include "model/zustand.h"
 #include "relax/epaare.h"
+#include "testhilfe.h"
 #include "ui/menu.h"
 
 namespace {
+
+// H4-C1-C2-C3 away from the origin, C1-C2 along x, C1-H4 along y: the angle 4-1-2 is 90 degrees and the signed
+// dihedral 4-1-2-3 is phi, the direction of C3 about x. H0 on C1, H5 on C2, H6 on C3; then molecule 1, one N atom.
+struct Bearbeiten : testing::Test {
+  const Vektor3d ursprung{0.5, -0.25, 2};
+  const std::string alle = "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 ";  // the bonds as built
+  std::vector<Vektor3d> start;
+
+  void bauen(double phi = 60, Vektor3d h4 = {0, 1, 0}) {
+    tabellen_leeren();
+    undo_anz = 0;
+    Vektor3d c3(1, std::cos(phi * M_PI / 180), std::sin(phi * M_PI / 180));
+    Vektor3d p[] = {{-0.6, -0.3, -0.5}, {0, 0, 0}, {1, 0, 0}, c3, h4, {1.5, -0.5, -0.5}, c3 + Vektor3d(1, 0, 0)};
+    molekuel[0].init(anz_molek++, 7, 6);
+    for (int i = 0; i < 7; i++) molekuel[0].addatom(i && i < 4 ? "C" : "H", p[i] + ursprung);
+    for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {2, 3}, {1, 4}, {2, 5}, {3, 6}}) molekuel[0].addbond(a, b, 1);
+    molekuel[1].init(anz_molek++, 1, 0);
+    molekuel[1].addatom("N", {5, 5, 5});
+    start = positionen();
+  }
+  void waehlen(std::vector<int> atome) {
+    for (int a : atome) atomliste[a].select(a);
+  }
+  std::string bewegt() { return ::bewegt(start); }
+  // Undo takes every atom back to where bauen put it.
+  void rueckgaengig() {
+    bedienen(m_undo, undo_anz ? std::vector<Antwort>{} : std::vector<Antwort>{{"Undo-Buffer empty\nnichts zu tun"}});
+    EXPECT_EQ(bewegt(), "");
+  }
+  // A saved file holds every atom and bond of the tables.
+  void speichern_und_lesen() {
+    std::string vorher = bindungen(), datei;
+    int atome = anz_atome;
+    datei = geschrieben([](FILE* fp) { ausgabe_von([&] { alles_xyzspeichern(fp, "x", 0); }); });
+    tabellen_leeren();
+    aus_text(datei, xyzeinlesen);
+    EXPECT_EQ(bindungen(), vorher);
+    EXPECT_EQ(anz_atome, atome);
+  }
+};
 
 // A bond angle or a dihedral typed: the branch behind it turns as one piece, one undo record each.
 TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
@@ -24,13 +73,13 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
     std::vector<Antwort> dialog;
     double soll;  // the bond angle or the signed dihedral afterwards
     const char* bewegt;
+    Vektor3d h4 = {0, 1, 0};
   };
   const Fall faelle[] = {
       {"Winkel, Rest mit", 60, {4, 1, 2}, {{"Winkel 4-1-2 (H-C-C)=90.0", {"120"}}}, 120, "02356"},
       {"Winkel, nur Atom 3", 60, {4, 1, 2}, {{"", {"120", "n"}}}, 120, "2"},
       {"Winkel ab Atom 2", 60, {4, 1, 2}, {{"", {"120", "", "2"}}}, 120, "2356"},
       {"Winkel abgebrochen", 60, {4, 1, 2}, {{"", {"120"}, -1}}, 90, ""},
-      {"Winkel bestaetigt wie gezeigt", 60, {4, 1, 2}, {{""}}, 90, ""},
       {"Dieder trans", 60, {4, 1, 2, 3}, {{"Diederwinkel 4-1-2-3 (H-C-C-C)=60.0", {"180"}}}, 180, "356"},
       {"Dieder durch 0", 60, {4, 1, 2, 3}, {{"", {"-60"}}}, -60, "356"},
       {"Dieder nur Atom 4", 60, {4, 1, 2, 3}, {{"", {"100", "N"}}}, 100, "3"},
@@ -38,10 +87,11 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
       {"Dieder ueber 179 Grad", -179.5, {4, 1, 2, 3}, {{"", {"170"}}}, -170, "356"},
       {"ab Atom ausserhalb", 60, {4, 1, 2}, {{"", {"120", "", "8"}}, {"falsche Atom-Nummer (ab Atom)"}}, 90, ""},
       {"keine Zahl", 60, {4, 1, 2}, {{"", {"nan"}}, {"ungueltiger Winkel"}}, 90, ""},
+      {"gestreckt", 60, {4, 1, 2}, {{"Atome auf einer Linie oder am selben Ort"}}, 180, "", {-1, 0, 0}},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    bauen(f.phi);
+    bauen(f.phi, f.h4);
     waehlen(f.auswahl);
     auto gestalt = [] { return abstand(2, 3) + abstand(3, 6) + abstand(2, 5) + abstand(1, 4) + winkel(1, 2, 3); };
     double form = gestalt();
@@ -57,14 +107,6 @@ TEST_F(Bearbeiten, WinkelUndDiederwinkel) {
     EXPECT_EQ(undo_anz, *f.bewegt ? 1 : 0);
     rueckgaengig();
   }
-  bauen();
-  waehlen({4, 1, 2, 3});
-  EXPECT_EQ(bedienen(m_winkel, {{"", {"180"}}}), "Diederwinkel aendern von 60.000000 nach 180.000000\n");
-  bauen(60, {-1, 0, 0});  // 180 degrees: no axis to turn about
-  waehlen({4, 1, 2});
-  bedienen(m_winkel, {{"Atome auf einer Linie oder am selben Ort:\nWinkel nicht aenderbar"}});
-  EXPECT_EQ(bewegt(), "");
-  EXPECT_EQ(undo_anz, 0);
 }
 
 // Element and position of one atom, chosen by selection or by number; refused names change nothing.
@@ -75,19 +117,13 @@ TEST_F(Bearbeiten, AtomDialog) {
     std::vector<Antwort> dialog;
     const char* element;  // atom 1's afterwards, its radius and position
     double ra;
-    Vektor3d p;
+    Vektor3d p = {0.5, -0.25, 2};
   };
-  const Vektor3d c1(0.5, -0.25, 2);
   const Fall faelle[] = {
-      {"nach Nummer",
-       {},
-       {{"Atom-Nummer (0 - 7)", {"1"}}, {"Atom 1 (in Molekuel 0)=C", {"N", "1", "2", "-3"}}},
-       "N",
-       0.549,
-       {1, 2, -3}},
-      {"klein", {1}, {{"", {"cl"}}, {" ungueltiges Atom 'cl' \n nichts veraendert"}}, "C", 0.772, c1},
-      {"Nummer zu gross", {}, {{"", {"8"}}, {"falsche Atom-Nummer"}}, "C", 0.772, c1},
-      {"abgebrochen", {1}, {{"", {"O"}, 0}}, "C", 0.772, c1},
+      {"nach Nummer", {}, {{"Atom-Nummer (0 - 7)", {"1"}}, {"=C", {"N", "1", "2", "-3"}}}, "N", 0.549, {1, 2, -3}},
+      {"klein", {1}, {{"", {"cl"}}, {" ungueltiges Atom 'cl' \n nichts veraendert"}}, "C", 0.772},
+      {"Nummer zu gross", {}, {{"", {"8"}}, {"falsche Atom-Nummer"}}, "C", 0.772},
+      {"abgebrochen", {1}, {{"", {"O"}, 0}}, "C", 0.772},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -104,38 +140,26 @@ TEST_F(Bearbeiten, AtomDialog) {
   }
 }
 
-// Order and length of a bond, chosen by two atoms or by its number; undo takes back order and distance.
+// Order and length of a bond, chosen by two atoms or by its number; undo takes back order and distance, not the
+// direction, nor a new or deleted bond.
 TEST_F(Bearbeiten, BindungsDialog) {
-  const char* alle = "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 ";
   struct Fall {
     const char* name;
     std::vector<int> auswahl;
     std::vector<Antwort> dialog;
     double abstand12;
     const char* bewegt;
-    const char* bindungen;
-    const char* nach_undo = nullptr;  // the bonds after Undo when it took an order back, else as bindungen
+    std::string bindungen, nach_undo = "";  // the bonds afterwards, and after Undo ("": as afterwards)
   };
   const Fall faelle[] = {
-      {"Ordnung",
-       {1, 2},
-       {{"Abstand C1 - C2=1.000000|Bindung 1- bis 3-fach=1.0|Rest nachschieben?=ja", {"", "2"}}},
-       1,
-       "",
-       "0-1:1 1-2:2 2-3:1 1-4:1 2-5:1 3-6:1 ",
-       alle},
-      {"Abstand, Rest mit", {1, 2}, {{"", {"0.8"}}}, 0.8, "2356", alle},
+      {"Ordnung", {1, 2}, {{"", {"", "2"}}}, 1, "", "0-1:1 1-2:2 2-3:1 1-4:1 2-5:1 3-6:1 ", alle},
+      {"Abstand, Rest mit", {1, 2}, {{"C2=1.000000|Bindung 1- bis 3-fach=1.0", {"0.8"}}}, 0.8, "2356", alle},
       {"Abstand allein", {1, 2}, {{"", {"1.3", "3", "n"}}}, 1.3, "2", "0-1:1 1-2:3 2-3:1 1-4:1 2-5:1 3-6:1 ", alle},
       {"umgekehrt", {2, 1}, {{"", {"0.5"}}}, 0.5, "014", "0-1:1 2-1:1 2-3:1 1-4:1 2-5:1 3-6:1 "},
       {"geloescht", {2, 1}, {{"", {"", "0"}}}, 1, "", "0-1:1 2-3:1 1-4:1 2-5:1 3-6:1 "},
-      {"neu", {0, 3}, {{"Bindung 1- bis 3-fach=0.0", {"", "1"}}}, 1, "", "0-1:1 1-2:1 2-3:1 1-4:1 2-5:1 3-6:1 0-3:1 "},
+      {"neu", {0, 3}, {{"Bindung 1- bis 3-fach=0.0", {"", "1"}}}, 1, "", alle + "0-3:1 "},
       {"zwei Molekuele", {0, 7}, {{"", {"", "1"}}, {"verschiedener Molekuele"}}, 1, "", alle},
-      {"nach Nummer",
-       {},
-       {{"Bindungs-Nummer oder"}, {"Bindungs-Nummer (0 - 5)", {"1"}}, {"Abstand C1 - C2", {}, 0}},
-       1,
-       "",
-       alle},
+      {"nach Nummer", {}, {{"Bindungs-Nummer oder"}, {"(0 - 5)", {"1"}}, {"Abstand C1 - C2", {}, 0}}, 1, "", alle},
       {"Nummer zu gross", {}, {{""}, {"", {"6"}}, {"falsche Bindungs-Nummer"}}, 1, "", alle},
       {"Atome gleich", {}, {{"", {}, 0}, {"Atom-Nr 1", {"2", "2"}}, {"zweimal dasselbe Atom"}}, 1, "", alle},
       {"Atom zu gross", {}, {{"", {}, 0}, {"", {"2", "8"}}, {"falsche Atom-Nummer"}}, 1, "", alle},
@@ -150,8 +174,8 @@ TEST_F(Bearbeiten, BindungsDialog) {
     EXPECT_EQ(bewegt(), f.bewegt);
     EXPECT_EQ(bindungen(), f.bindungen);
     EXPECT_EQ(molekuel[0].nbonds, anz_bonds);
-    rueckgaengig();  // takes back order and distance, not the direction, nor a new or deleted bond
-    EXPECT_EQ(bindungen(), f.nach_undo ? f.nach_undo : f.bindungen);
+    rueckgaengig();
+    EXPECT_EQ(bindungen(), f.nach_undo.empty() ? f.bindungen : f.nach_undo);
     speichern_und_lesen();
   }
   bauen();  // a full bond table: no new bond, the distance changes all the same
@@ -251,10 +275,9 @@ TEST_F(Bearbeiten, MolekuelRotieren) {
   }
 }
 
-// The help in a requester, of 21 lines; edit mode off; Exit, which stops the menu loop.
+// The help in a requester; edit mode off; Exit, which stops the menu loop.
 TEST(Programm, HilfeEditmodusUndEnde) {
   bedienen(m_hilfe, {{"    Hilfe\n    ----\n\nMaus mit linker Taste"}});
-  EXPECT_EQ(std::count(hilfetext, hilfetext + std::strlen(hilfetext), '\n'), 20);
   edit_modus = 1;
   bedienen(m_edit_off);
   EXPECT_EQ(edit_modus, 0);
@@ -262,6 +285,140 @@ TEST(Programm, HilfeEditmodusUndEnde) {
   bedienen(m_quit);
   EXPECT_EQ(exitflag, 1);
   EXPECT_EQ(menu.stopflag, 1);
+}
+
+// A new atom: its name, its distance to the anchor (along +x where the anchor has no bond), its bond;
+// refused names, an anchor in an older molecule, full tables; the anchor followed past its lone pair.
+TEST_F(Bearbeiten, NeuesAtom) {
+  enum Vorher { nichts, leer, atome_voll, bindungen_voll, epaar };
+  struct Fall {
+    Vorher vorher;
+    std::vector<int> auswahl;
+    std::vector<Antwort> dialog;
+    const char* ausgabe;
+    int anker;         // the anchor's number afterwards
+    const char* name;  // the new atom's ("": none added), its distance to the anchor, the bonds afterwards
+    double abstand;
+    std::string bindungen;
+  };
+  const Fall faelle[] = {
+      {leer, {}, {{"|Neues Atom=C|Bindung=0.0", {"C", "2"}}}, "", 0, "C", 0, ""},
+      {nichts, {}, {{"|Bindung=0.0", {"O"}}}, "", 7, "O", 2.9, alle},
+      {nichts, {7}, {{"|Bindung=1.0", {"Cl"}}}, "", 7, "Cl", 1.74, alle + "7-8:1 "},
+      {nichts, {7}, {{"", {"cl"}}}, "ungueltiges Atom\n", 7, "", 0, alle},
+      {nichts, {7}, {{"", {"Abc"}}}, "ungueltiges Atom\n", 7, "", 0, alle},
+      {nichts, {7}, {{"", {"O"}, 0}}, "", 7, "", 0, alle},
+      {nichts, {7}, {{"", {"O", "nan"}}, {"ungueltige Zahl\nnichts veraendert"}}, "", 7, "", 0, alle},
+      {nichts, {1}, {}, "Molekuel 0 bisher nicht veraenderbar,nur Molekuel 1\n", 7, "", 0, alle},
+      {atome_voll, {7}, {}, "zu viele Atome\n", 7, "", 0, alle},
+      {bindungen_voll, {7}, {{"", {"O"}}}, "zu viele Bindungen\n", 7, "O", 1.48, alle},
+      {epaar, {9}, {{"", {"H"}}}, "pneu2 ist Variante mit weniger Konflikt\n", 8, "H", 1.04, alle + "7-8:1 8-9:1 "},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.ausgabe + std::string(f.name));
+    bauen();
+    if (f.vorher == leer) tabellen_leeren();
+    if (f.vorher == epaar) {  // N7, e8, O9 in molecule 1: the e goes, and O, the last atom, becomes 8
+      molekuel[1].maxatoms = 3, molekuel[1].maxbonds = 2, anz_atome = 10, anz_bonds = 8;
+      molekuel[1].addatom("e", {5, 5, 6}), molekuel[1].addatom("O", {5, 6, 5});
+      molekuel[1].addbond(7, 9, 1), molekuel[1].addbond(8, 9, 1);
+    }
+    waehlen(f.auswahl);
+    if (f.vorher == atome_voll) anz_atome = MAX_ATOME;
+    if (f.vorher == bindungen_voll) anz_bonds = MAX_BONDS;
+    int atome = f.vorher == epaar ? anz_atome - 1 : anz_atome;  // the lone pair goes
+    EXPECT_EQ(bedienen(m_neuesatom, f.dialog), f.ausgabe);
+    if (f.vorher == bindungen_voll) anz_bonds = 6;
+    EXPECT_EQ(anz_atome, *f.name ? atome + 1 : atome);
+    EXPECT_EQ(bindungen(), f.bindungen);
+    if (!*f.name) continue;
+    int n = anz_atome - 1;
+    EXPECT_STREQ(atomliste[n].name, f.name);
+    EXPECT_NEAR(abstand(n, f.anker), f.abstand, 5e-4);
+    if (f.vorher == nichts) {
+      EXPECT_NEAR(atomliste[n].p.x - atomliste[7].p.x, abstand(n, 7), 1e-9) << "along +x";
+    }
+  }
+}
+
+namespace fs = std::filesystem;
+
+// Works in a new directory, removed afterwards.
+struct Datei : Bearbeiten {
+  fs::path alt = fs::current_path(), pfad = fs::temp_directory_path() / ("quil-test-" + std::to_string(getpid()));
+  Datei() { fs::create_directory(pfad), fs::current_path(pfad); }
+  ~Datei() override { fs::current_path(alt), fs::remove_all(pfad); }
+};
+
+// The files of a directory, with their texts.
+std::map<std::string, std::string> dateien(const std::string& verzeichnis = ".") {
+  std::map<std::string, std::string> d;
+  for (auto& e : fs::directory_iterator(verzeichnis)) {
+    std::ifstream datei(e.path());
+    d[e.path().filename()] = std::string(std::istreambuf_iterator<char>(datei), {});
+  }
+  return d;
+}
+
+// One molecule, or of two all as one, all in blocks, or one; the default series; refusals. At most one new file,
+// with what was chosen and named in the message; no other file changes.
+TEST_F(Datei, Speichern) {
+  struct Fall {
+    bool zwei;            // both molecules, or only the first
+    const char* besetzt;  // a file there before
+    std::vector<Antwort> dialog;
+    const char *datei, *kopf;  // the new file ("": none) and its first line
+  };
+  const char *eins = "7  6", *alles = "8  6", *bloecke = "molekuele=2  ;Anzahl Molekuele in dieser Datei";
+  const Fall faelle[] = {
+      {false, "", {{"Speichere Molekuel in xyz-Datei=default.xyz"}}, "default.xyz", eins},
+      {false, "default1.xyz", {{"=default1.xyz"}}, "default2.xyz", eins},
+      {false, "", {{"=default3.xyz", {}, 0}}, "", ""},
+      {true, "", {{"Was soll gespeichert werden?"}, {"Alles als einzelnes"}, {"=default3.xyz", {"a"}}}, "a", alles},
+      {true, "", {{""}, {"", {}, 0}, {"Speichere alle Molekuele in xyz-Datei=a", {"b"}}}, "b", bloecke},
+      {true, "", {{""}, {"", {}, -1}, {"", {"c"}}}, "c", bloecke},
+      {true, "", {{"", {}, 0}, {"Molekuel-Nr: (0 - 1):=0", {"*"}}, {"Speichere alle", {"d"}}}, "d", bloecke},
+      {true, "", {{"", {}, 0}, {"", {"1"}}, {"", {"e"}}}, "e", "1  0"},
+      {true, "", {{"", {}, 0}, {"", {"5"}}, {"ungueltige Molekuel-Nr: 5"}}, "", ""},
+      {true, "", {{"", {}, -1}}, "", ""},
+      {true, "", {{"", {}, 0}, {"", {}, 0}}, "", ""},
+      {false, "", {{"=e", {"a"}}, {"Datei \"a\" schon vorhanden.\nNichts gespeichert.\n"}}, "", ""},
+      {false, "", {{"=a", {"default.xyz"}}}, "default4.xyz", eins},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.dialog[0].zeigt + f.besetzt);
+    bauen();
+    if (!f.zwei) anz_molek = 1, anz_atome = 7;
+    if (*f.besetzt) std::ofstream(f.besetzt) << "1 0\nN 0 0 0\n";
+    auto vorher = dateien();
+    std::string ausgabe = bedienen(m_save_file, f.dialog);
+    auto nachher = dateien();
+    for (auto& [name, text] : vorher) EXPECT_EQ(nachher.extract(name).mapped(), text);
+    EXPECT_EQ(nachher.size(), *f.datei ? 1u : 0u);
+    EXPECT_EQ(nachher[f.datei].substr(0, nachher[f.datei].find('\n')), f.kopf);
+    EXPECT_EQ(ausgabe.find("gespeichert.") != std::string::npos, *f.datei != 0);
+    if (*f.datei) {
+      EXPECT_NE(ausgabe.find("\"" + std::string(f.datei) + "\" gespeichert."), std::string::npos);
+    }
+  }
+}
+
+// A full disk and a read-only one: the requester says so, nothing is reported saved, no file is left.
+TEST_F(Datei, SpeichernScheitert) {
+  for (unsigned long art : {0ul, static_cast<unsigned long>(MS_RDONLY)}) {
+    SCOPED_TRACE(art);
+    fs::create_directory("platte");
+    if (mount("tmpfs", "platte", "tmpfs", art, "size=4k") != 0) GTEST_SKIP() << "kein tmpfs: " << std::strerror(errno);
+    if (!art) std::ofstream("platte/voll") << std::string(4096, 'x');
+    auto vorher = dateien("platte");
+    bauen();
+    std::string ausgabe = bedienen(
+        m_save_file,
+        {{"", {}, 0}, {"", {"*"}}, {"", {"platte/x"}}, {"kann \"platte/x\" nicht erstellen.\nNichts gespeichert.\n"}});
+    EXPECT_EQ(ausgabe.find("gespeichert."), std::string::npos);
+    EXPECT_EQ(dateien("platte"), vorher);
+    umount("platte");
+  }
 }
 
 }  // namespace
