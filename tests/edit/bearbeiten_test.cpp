@@ -22,8 +22,6 @@
 #include "testhilfe.h"
 #include "ui/menu.h"
 
-namespace {
-
 // H4-C1-C2-C3 away from the origin, C1-C2 along x, C1-H4 along y: the angle 4-1-2 is 90 degrees and the signed
 // dihedral 4-1-2-3 is phi, the direction of C3 about x. H0 on C1, H5 on C2, H6 on C3; then molecule 1, one N atom.
 struct Bearbeiten : testing::Test {
@@ -351,7 +349,7 @@ struct Datei : Bearbeiten {
 };
 
 // The files of a directory, with their texts.
-std::map<std::string, std::string> dateien(const std::string& verzeichnis = ".") {
+static std::map<std::string, std::string> dateien(const std::string& verzeichnis = ".") {
   std::map<std::string, std::string> d;
   for (auto& e : fs::directory_iterator(verzeichnis)) {
     std::ifstream datei(e.path());
@@ -420,5 +418,3 @@ TEST_F(Datei, SpeichernScheitert) {
     umount("platte");
   }
 }
-
-}  // namespace
