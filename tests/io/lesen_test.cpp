@@ -162,7 +162,7 @@ TEST(Sniff, Formate) {
         "unbekanntes Schluesselwort in pdb-Datei: \"HEADER    TEST\"\n" + weg},
        {het + "TER\n" + het + "CONECT 1 2\n", "0:0+2/1 1:2+2/0", co + " " + co, "0-1:1"},
        {het + "CONECT    1    2    2    2    2\n", "0:0+2/1", co, "0-1:3"}},
-      sniff, 5);  // without the five lines that show the first four (the command line tests see those)
+      sniff, 5);  // less the five lines that show the first four
   // no atoms, indented, bonds below 0, an MDL file without atoms
   for (const char* text : {"0 1\nH 0 0 0\n", " 2 1\nH 0 0 0\n", "2 -1\nH 0 0 0\n", "Name\n  Marvin\n\n  0  0\n"})
     pruefen({{text, "", "", "", "abgelehnt\n"}}, sniff, 5);
