@@ -202,6 +202,7 @@ TEST(Kommandozeile, DateienUndAnwendung) {
       "  Flags: u=unbekanntes Format suchen\n|0";
   EXPECT_EQ(quil({}), "Fehler in xyzeinlesen(): keine Atome\n");
   EXPECT_EQ(quil({"h.dat", "h.dat", "h.xyz"}), gesucht + "h.dat eingelesen\nh.dat eingelesen\nh.xyz eingelesen\n");
+  EXPECT_EQ(anz_molek, 3);  // read, not only reported
   EXPECT_EQ(quil({"-u", "h.xyz"}), gesucht + "h.xyz eingelesen\n");
   EXPECT_EQ(quil({lang, "h.xyz"}), zu_lang + "h.xyz eingelesen\n");  // as a name that does not open
   EXPECT_EQ(quil({passt, lang}), zu_lang + "konnte \"" + passt + "\" nicht oeffnen\n");
