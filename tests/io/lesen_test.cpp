@@ -206,7 +206,7 @@ TEST(Kommandozeile, DateienUndAnwendung) {
   EXPECT_EQ(quil({"-u", "h.xyz"}), gesucht + "h.xyz eingelesen\n");
   EXPECT_EQ(quil({lang, "h.xyz"}), zu_lang + "h.xyz eingelesen\n");  // as a name that does not open
   EXPECT_EQ(quil({passt, lang}), zu_lang + "konnte \"" + passt + "\" nicht oeffnen\n");
-  EXPECT_EQ(programm("a b c d"), anwendung);  // "-?" and "--version" alone: the installation test
+  EXPECT_EQ(programm("a b c d"), anwendung);  // "-?" and "--version": installieren_test
   std::remove("Alanin.xyz");
   EXPECT_EQ(quil({}), "kann \"Alanin.xyz\" nicht oeffnen.\n");
   EXPECT_EQ(chdir(vorher), 0);

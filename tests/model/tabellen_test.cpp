@@ -73,7 +73,7 @@ TEST(Tabellen, MolekuelFuelltNurSeinenReserviertenLauf) {
 
 using Bindungen = std::vector<std::pair<int, int>>;
 
-// C atoms at x = 0, 1, ... in the molecules mol names, bonded and marked: each one's y after moving y + 1 from start.
+// C atoms at x = 0, 1, ... in the molecules mol names, bonded and marked: their y after moving y + 1 from start.
 static std::string geschoben(const std::string& mol, const Bindungen& bindungen, const std::vector<int>& marken,
                              int start, bool startflag) {
   tabellen_leeren();
