@@ -6,8 +6,6 @@ import xml.etree.ElementTree as ET
 
 BAU = os.path.abspath(sys.argv.pop(1))  # installieren_test.py BUILD-DIR
 QUELLE = pathlib.Path(__file__).resolve().parents[1]
-MANSEITEN = {"share/man/man1/quil.1": "SYNOPSIS", "share/man/de/man1/quil.1": "ÜBERSICHT"}  # each with a heading
-MAN = dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8")
 
 
 def ausfuehren(*befehl, check=True, **wie):
@@ -18,16 +16,14 @@ class Installieren(unittest.TestCase):
     def test_installieren(self):
         ziel = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory())) / "prefix"
         ausfuehren("cmake", "--install", BAU, "--prefix", ziel)
-        quil, eintrag = ziel / "bin/quil", ziel / "share/applications/quil.desktop"
-        self.assertIn("Anwendung: quil [-Flags] [Quellname1] [Quellname2] [Quellname3]", ausfuehren(quil, "-?").stdout)
-        self.assertEqual(ausfuehren(quil, "--version").stdout, "quil Version 0.8\n")
+        self.assertEqual(ausfuehren(ziel / "bin/quil", "--version").stdout, "quil Version 0.8\n")
+        eintrag = ziel / "share/applications/quil.desktop"
         self.assertEqual(ausfuehren("desktop-file-validate", eintrag).stdout, "")
         self.assertIn("\nMimeType=chemical/x-xyz;chemical/x-pdb;chemical/x-mdl-molfile;chemical/x-mdl-sdfile;\n",
                       eintrag.read_text())
-        svg = ET.parse(ziel / "share/icons/hicolor/scalable/apps/quil.svg").getroot()
-        self.assertEqual(svg.tag, "{http://www.w3.org/2000/svg}svg")
-        for seite, ueberschrift in MANSEITEN.items():
-            text = ausfuehren("man", "-l", "--warnings", ziel / seite, env=MAN)
+        ET.parse(ziel / "share/icons/hicolor/scalable/apps/quil.svg")  # fails unless the icon is there and XML
+        for seite, ueberschrift in [("share/man/man1/quil.1", "SYNOPSIS"), ("share/man/de/man1/quil.1", "ÜBERSICHT")]:
+            text = ausfuehren("man", "-l", "--warnings", ziel / seite, env=dict(os.environ, LC_ALL="C.UTF-8"))
             self.assertEqual(text.stderr, "", seite)
             self.assertIn(ueberschrift, text.stdout.splitlines(), seite)
         self.assertEqual((ziel / "share/quil/Alanin.xyz").read_bytes(), (QUELLE / "Alanin.xyz").read_bytes())

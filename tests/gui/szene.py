@@ -6,8 +6,7 @@ ELEMENTE = {"C": (0.772, (50, 50, 50)), "N": (0.549, (50, 50, 255)), "O": (0.604
 SICHTBAR = [0, 1, 2, 4, 7, 8, 10, 11]  # the atoms of Alanin in front, at the start and after each camera move tested
 
 
-class V(tuple):
-    """A vector: + and - of two, * by a number, @ the dot product, abs its length."""
+class V(tuple):  # a vector: @ the dot product, abs its length
     __add__ = lambda a, b: V(map(operator.add, a, b))
     __sub__ = lambda a, b: V(map(operator.sub, a, b))
     __mul__ = lambda a, s: V(k * s for k in a)
@@ -27,30 +26,26 @@ def molekuele(text):
 
 
 class Ansicht:
-    """The first molecule of a structure text in a window, after the camera turned (axis 0, 1 or 2 and degrees, as
-    the arrow and page keys turn it) or wheel steps (positive: closer), lit with or without the ambient light."""
+    """A structure text's first molecule after the camera turned grad about x (as Up does) and zoom wheel steps."""
 
-    def __init__(self, text, breite, hoehe, drehung=(0, 0), zoom=0, ambient=True):
-        (achse, grad), self.breite, self.hoehe, self.ambient = drehung, breite, hoehe, ambient
-        n, c, s = V(float(k == achse) for k in range(3)), math.cos(math.radians(grad)), math.sin(math.radians(grad))
-        # the file's z drawn as -z; the camera's turn about the centre, 0, as the scene's turn back
-        self.atome = [(e, p * c - n.kreuz(p) * s + n * (n @ p * (1 - c)))
-                      for e, p in ((e, V((x, y, -z))) for e, (x, y, z) in next(molekuele(text))[0])]
+    def __init__(self, text, breite, hoehe, grad=0, zoom=0, ambient=True):
+        self.breite, self.hoehe, self.ambient = breite, hoehe, ambient
+        c, s = math.cos(math.radians(grad)), math.sin(math.radians(grad))
+        # the file's z drawn as -z; the camera's turn as the scene's turn back
+        self.atome = [(e, V((x, y * c - z * s, -z * c - y * s))) for e, (x, y, z) in next(molekuele(text))[0]]
         self.auge = V((0, 0, 10 - 0.5 * zoom))  # looking along -z, y up
         self.sehpunkt = self.auge + V((0, 0, 1))  # the projection looks from (0, 0, 1) of eye space
 
-    def augenraum(self, p, skala=1):
-        """p (less the eye) in eye coordinates, scaled by (1, w/h, 1); a normal's skala is -1."""
+    def augenraum(self, p, skala=1):  # p less the eye in eye space, scaled by (1, w/h, 1); a normal's skala is -1
         return V((p[0], p[1] * (self.breite / self.hoehe) ** skala, p[2]))
 
-    def fensterpunkt(self, p):
-        """Window position (x right, y down, in pixels) of p under gluPerspective(45, 1, ...)."""
-        x, y, z = self.augenraum(p - self.auge)
+    def fensterpunkt(self, p):  # in whole pixels, x right, y down, under gluPerspective(45, 1, ...)
+        x, y, z = self.augenraum(V(p) - self.auge)
         f = 1 / math.tan(math.radians(22.5)) / (1 - z)
-        return (1 + f * x) / 2 * self.breite, (1 - f * y) / 2 * self.hoehe
+        return int((1 + f * x) / 2 * self.breite), int((1 - f * y) / 2 * self.hoehe)
 
     def punkt(self, i):
-        return tuple(int(k) for k in self.fensterpunkt(self.atome[i][1]))
+        return self.fensterpunkt(self.atome[i][1])
 
     def bildradius(self, i):
         name, p = self.atome[i]

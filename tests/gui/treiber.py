@@ -1,16 +1,13 @@
 # The GUI test driver: quil in its own Xvfb, real input through xdotool, screenshots from xwd, its output.
-import contextlib, os, pathlib, re, signal, struct, subprocess, sys, tempfile, time
+import os, pathlib, re, signal, subprocess, sys, tempfile, time
 
-TITEL = "Quil - Molekuele zeichnen mit OpenGL"
 WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer build
 HINTERGRUND, MENUGRAU, HELLBLAU, REQUESTERGRAU = (128, 128, 128), (191, 191, 191), (51, 166, 204), (204, 204, 204)
 # Where each menu entry is: the x of its column's title and its row under the bar (small font).
 MENU = {"Open": (30, 1), "Save": (30, 2), "Exit": (30, 3), "Undo": (100, 1), "Bindung": (100, 3),
-        "neues Atom": (100, 5), "Shake": (200, 1), "Ueber": (300, 1), "Hilfe": (300, 2)}
-LSAN = ":suppressions=" + os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
+        "neues Atom": (100, 5), "Shake": (200, 1), "Ueber": (300, 1)}
 
-# A SIGTERM (a time-out of ctest) ends through SystemExit, so that the clean-ups still run.
-signal.signal(signal.SIGTERM, lambda nummer, _: sys.exit(128 + nummer))
+signal.signal(signal.SIGTERM, lambda nummer, _: sys.exit(128 + nummer))  # ctest's time-out: the clean-ups run
 
 
 def farbe_passt(farbe, erwartet):
@@ -27,42 +24,32 @@ class Prozess(subprocess.Popen):
         return super().__exit__(*fehler)
 
 
-@contextlib.contextmanager
-def xvfb(breite, hoehe):
-    """An Xvfb yielding its clients' environment; -noreset: a reset would close a connection just being made."""
-    lesen, schreiben = os.pipe()
-    with Prozess(["Xvfb", "-screen", "0", f"{breite}x{hoehe}x24", "-nolisten", "tcp", "-noreset", "-displayfd",
-                  str(schreiben)], pass_fds=[schreiben], stderr=subprocess.DEVNULL):
-        os.close(schreiben)
-        with os.fdopen(lesen) as antwort:
-            nummer = antwort.readline().strip()  # written once Xvfb is ready; nothing if it dies
-        assert nummer, "Xvfb startet nicht"
-        yield dict(os.environ, DISPLAY=":" + nummer, XAUTHORITY="")
-
-
-class Bild(bytes):
-    """A screenshot: the pixels row by row from the top, each blue, green, red and a zero."""
-
+class Bild(bytes):  # a screenshot: the pixels row by row from the top, each blue, green, red and a zero
     def pixel(self, x, y):
         i = 4 * (int(y) * self.breite + int(x))
         return self[i + 2], self[i + 1], self[i]
 
 
-class Quil:
-    """quil in its own Xvfb and directory with the files inhalte; betreten (enterContext) ends things after the run."""
-
-    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, verzeichnis=None, vorsatz=()):
-        self.verzeichnis = pathlib.Path(verzeichnis or betreten(tempfile.TemporaryDirectory()))
+class Quil:  # in its own Xvfb and directory with the files inhalte; betreten (enterContext) ends them after the run
+    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, vorsatz=()):
+        self.verzeichnis = pathlib.Path(betreten(tempfile.TemporaryDirectory()))
         for name, text in inhalte.items():
             (self.verzeichnis / name).write_text(text)
-        self.umgebung, self.bigfont = betreten(xvfb(*bildschirm)), 1 + (bildschirm[0] > 2500)
+        lesen, schreiben = os.pipe()  # -noreset: a reset would close a connection just being made
+        betreten(Prozess(["Xvfb", "-screen", "0", "{}x{}x24".format(*bildschirm), "-nolisten", "tcp", "-noreset",
+                          "-displayfd", str(schreiben)], pass_fds=[schreiben], stderr=subprocess.DEVNULL))
+        os.close(schreiben)
+        with os.fdopen(lesen) as antwort:  # the display's number, written once Xvfb is ready; nothing if it dies
+            nummer = antwort.readline().strip()
+        assert nummer, "Xvfb startet nicht"
+        self.umgebung, self.bigfont = dict(os.environ, DISPLAY=":" + nummer, XAUTHORITY=""), 1 + (bildschirm[0] > 2500)
         # LeakSanitizer learns the system's leaks; the library QUIL_VORLADEN keeps them nameable.
-        env = dict(self.umgebung, LD_PRELOAD=os.getenv("QUIL_VORLADEN", ""),
-                   LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "") + LSAN)
+        env = dict(self.umgebung, LD_PRELOAD=os.getenv("QUIL_VORLADEN", ""), LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "")
+                   + ":suppressions=" + str(pathlib.Path(__file__).resolve().with_name("lsan.supp")))
         self.ausgaben = [betreten(tempfile.TemporaryFile()) for _ in range(2)]  # stdout, stderr
         self.prozess = betreten(Prozess([*vorsatz, os.path.abspath(quil), *argumente], cwd=self.verzeichnis, env=env,
                                         stdin=subprocess.DEVNULL, stdout=self.ausgaben[0], stderr=self.ausgaben[1]))
-        self.fenster = self.xdotool("search", "--sync", "--onlyvisible", "--name", TITEL).split()[0].decode()
+        self.fenster = self.xdotool("search", "--sync", "--onlyvisible", "--name", "Quil - Molekuele").split()[0].decode()
         werte = dict(z.split(b"=") for z in self.xdotool("getwindowgeometry", "--shell", self.fenster).split())
         self.geometrie = tuple(int(werte[k]) for k in (b"X", b"Y", b"WIDTH", b"HEIGHT"))
         self.breite, self.hoehe = self.geometrie[2:]
@@ -80,25 +67,20 @@ class Quil:
     def hin(self, x, y):  # the words of xdotool that move the pointer to (x, y) in the window
         return ["mousemove", "--window", self.fenster, int(x), int(y)]
 
-    def klick(self, x, y, knopf=1, mal=1):
-        self.xdotool(*self.hin(x, y), "click", "--repeat", mal, knopf)
-
-    def ziehen(self, von, *nach, knopf=1):  # one motion event for each point of nach
+    def klick(self, von, *nach, knopf=1):  # with points nach a drag, one motion event for each
         self.xdotool(*self.hin(*von), "mousedown", knopf, *[w for p in nach for w in self.hin(*p)], "mouseup", knopf)
 
     def taste(self, *namen, mal=1):
         self.xdotool("key", "--repeat", mal, *namen)
 
-    def foto(self):
+    def foto(self):  # from the xwd header: its size, the width, the height and the colour map's entries
         xwd = self.xdotool("-id", self.fenster, "-silent", programm="xwd")
-        kopf = struct.unpack(">25I", xwd[:100])
-        assert kopf[7] == 0 and kopf[11:17] == (32, 4 * kopf[4], 4, 0xFF0000, 0xFF00, 0xFF), kopf
-        bild = Bild(xwd[kopf[0] + 12 * kopf[19]:][:4 * kopf[4] * kopf[5]])
-        bild.breite, bild.hoehe = kopf[4:6]
+        kopf, breite, hoehe, farben = (int.from_bytes(xwd[4 * k:4 * k + 4], "big") for k in (0, 4, 5, 19))
+        bild = Bild(xwd[kopf + 12 * farben:][:4 * breite * hoehe])
+        bild.breite = breite
         return bild
 
-    def ruhig(self, passt=lambda bild: True, was="ein ruhiges Bild"):
-        """The picture once two screenshots in a row agree and passt(picture) holds."""
+    def ruhig(self, passt=lambda bild: True, was="ein ruhiges Bild"):  # two screenshots in a row agree, passt holds
         ende, bilder = time.monotonic() + WARTEZEIT, [None, self.foto()]
         while not (bilder[0] == bilder[1] and passt(bilder[1])):
             assert time.monotonic() < ende, f"nach {WARTEZEIT:.0f} s noch nicht: {was}"
@@ -109,19 +91,17 @@ class Quil:
     def bild(self):
         """The settled picture after all input: a click opens the menu bar in the next frame, moving away closes it."""
         leiste = (self.breite - 100, 10 * self.bigfont)
-        self.klick(*leiste)
+        self.klick(leiste)
         self.ruhig(lambda bild: farbe_passt(bild.pixel(*leiste), MENUGRAU), "die offene Menueleiste")
         self.xdotool(*self.hin(leiste[0], 400 * self.bigfont))
         return self.ruhig(lambda bild: not farbe_passt(bild.pixel(*leiste), MENUGRAU), "die Leiste zu")
 
-    def menuwahl(self, spalte, zeile):
-        """The xdotool words of a menu pick up to the release: open the bar, press on the column, go to the row."""
+    def menuwahl(self, spalte, zeile):  # the xdotool words of a menu pick: open the bar, press the column, to the row
         b = self.bigfont
         return [self.hin(600 * b, 10 * b) + ["click", 1], self.hin(spalte * b, 10 * b) + ["mousedown", 1],
                 self.hin(spalte * b, (24 * zeile + 12) * b)]
 
-    def menu(self, eintrag, *felder):
-        """Picks eintrag, then eingeben(*felder) if given; returns the pictures of the bar, the column and the entry."""
+    def menu(self, eintrag, *felder):  # then eingeben(*felder); returns the pictures of bar, column and entry
         bilder = [self.ruhig()]
         for schritt in self.menuwahl(*MENU[eintrag]):
             self.xdotool(*schritt)
@@ -131,8 +111,7 @@ class Quil:
             self.eingeben(*felder)
         return bilder[1:]
 
-    def eingeben(self, *felder):
-        """Types each text into the requester's next field (None keeps one), then clicks "  ok  "."""
+    def eingeben(self, *felder):  # each text into the requester's next field (None keeps one), then "  ok  "
         for text in felder:
             self.ruhig(requester_offen, "ein Requester")
             if text is not None:
@@ -141,13 +120,13 @@ class Quil:
             self.taste("Tab")
         self.antworten(1, 2, 32)
 
-    def antworten(self, knopf, knoepfe, hoehe=48):
-        """Clicks button knopf of knoepfe, at knopf / (knoepfe + 1) of the width, hoehe above the foot; waits."""
+    def antworten(self, knopf, knoepfe, hoehe=48):  # button knopf of knoepfe, hoehe above the foot; its picture
         bild = self.ruhig(requester_offen, "ein Requester")
         unten = next(y for y in range(51, self.hoehe) if not farbe_passt(bild.pixel(51, y), REQUESTERGRAU))
         rechts = next(x for x in range(51, self.breite) if not farbe_passt(bild.pixel(x, unten - 2), REQUESTERGRAU))
-        self.klick(50 + (rechts - 50) * knopf // (knoepfe + 1), unten - hoehe * self.bigfont)
+        self.klick((50 + (rechts - 50) * knopf // (knoepfe + 1), unten - hoehe * self.bigfont))
         self.ruhig(lambda neu: neu != bild, "der Requester zu oder der naechste")
+        return bild
 
     def warten_auf(self, text, sekunden=WARTEZEIT):
         ende = time.monotonic() + sekunden
@@ -155,8 +134,7 @@ class Quil:
             assert time.monotonic() < ende and self.prozess.poll() is None, f"keine Ausgabe {text!r}: {self.ausgabe()}"
             time.sleep(0.05)
 
-    def ende(self):
-        """Exit from the menu: quil ends with status 0 and without a sanitizer's report."""
+    def ende(self):  # Exit from the menu: status 0 and no sanitizer's report
         bilder = self.menu("Exit")
         status, fehler = self.prozess.wait(WARTEZEIT), self.ausgabe(2)
         assert status == 0 and not re.search(r"(WARNING|ERROR): \w*Sanitizer|runtime error", fehler), (status, fehler)
