@@ -65,6 +65,10 @@ struct Fall {
 static void tasten(const char* s) {
   for (; *s; s++) key(*s, 5, 6);
 }
+template <class... T>
+static void sondertasten(T... tasten) {
+  (spezial(tasten, 0, 0), ...);
+}
 
 // Press the left button at (100, 200) and release it (dx, dy) away.
 static void klicken(int dx, int dy) { mausknopf(0, 0, 100, 200), mausknopf(0, 1, 100 + dx, 200 + dy); }
@@ -82,26 +86,22 @@ TEST(Eingabe, TastenUndMaus) {
       {[] { tasten("kkK"); }, "kugeln 0.25 neu 3"},
       {[] { tasten("kkKK"); }, "neu 4"},
       {[] { tasten("FsTl"); }, "F 1 S 0 T 0 L 0 neu 4"},
-      {[] { tasten("z\xe4"); }, "neu 2 aus key(c='Z',x=5,y=6)\nkey(c=228=0xE4,x=5,y=6)\n"},
       {[] { waehlen(0, 1), tasten("a"); }, "neu 1 aus keine Bindung zwischen Atom 0 und Atom 1\n"},
       {[] { waehlen(1), tasten("\x7f"); }, "neu 1 aus Letztes Atom in Molekuel 1, nicht geloescht\n"},
       {[] { tasten("?h"); }, "neu 2 aus \n" + std::string(hilfetext) + "\n\n" + hilfetext + "\n"},
-      {[] { spezial(100, 0, 0); }, "eye 0.1745 0 9.998 neu 1"},  // arrows, page up and down
-      {[] { spezial(102, 0, 0); }, "eye -0.1745 0 9.998 neu 1"},
-      {[] { spezial(101, 0, 0); }, "eye 0 -0.1745 9.998 up 0 0.9998 0.01745 neu 1"},
-      {[] { spezial(103, 0, 0); }, "eye 0 0.1745 9.998 up 0 0.9998 -0.01745 neu 1"},
-      {[] { spezial(104, 0, 0); }, "up -0.01745 0.9998 0 neu 1"},
-      {[] { spezial(105, 0, 0); }, "up 0.01745 0.9998 0 neu 1"},
-      {[] { spezial(100, 0, 0), spezial(101, 0, 0), spezial(104, 0, 0), spezial(106, 0, 0); }, "neu 4"},  // Home
+      {[] { sondertasten(100); }, "eye 0.1745 0 9.998 neu 1"},  // arrows, page up and down
+      {[] { sondertasten(101); }, "eye 0 -0.1745 9.998 up 0 0.9998 0.01745 neu 1"},
+      {[] { sondertasten(104); }, "up -0.01745 0.9998 0 neu 1"},
+      {[] { sondertasten(100, 102, 101, 103, 104, 105); }, "neu 6"},  // the opposite keys turn back
+      {[] { sondertasten(100, 101, 104, 106); }, "neu 4"},            // Home
       // in edit mode the keys turn the active molecule, and Home is bound only while Shift is held
-      {[] { edit_modus = 1, cent = Vektor3d(0, 1, 0), spezial(100, 0, 0); },
+      {[] { edit_modus = 1, cent = Vektor3d(0, 1, 0), sondertasten(100); },
        "cent 0 1 0 atom 0.9998 1 0.01745 edit 1 neu 1"},
-      {[] { edit_modus = 1, spezial(104, 0, 0); }, "atom 1.017 0.9824 0 edit 1 neu 1"},
       {[] { edit_modus = 1, eye = Vektor3d(3, 0, 3), spezial(106, 1, 2); },
        "eye 3 0 3 edit 1 neu 1 aus spezial(key=106,x=1,y=2)\n"},
-      {[] { edit_modus = 1, eye = Vektor3d(3, 0, 3), spezial(112, 0, 0), spezial(106, 0, 0); }, "edit 257 neu 2"},
-      {[] { edit_modus = 1, spezial(112, 0, 0), spezial(113, 0, 0); }, "edit 1 neu 2"},
-      {[] { requester1.aktiv = true, tasten("k"), spezial(100, 0, 0), mausknopf(3, 0, 0, 0); }, "neu 3"},
+      {[] { edit_modus = 1, eye = Vektor3d(3, 0, 3), sondertasten(112, 106); }, "edit 257 neu 2"},
+      {[] { edit_modus = 1, sondertasten(112, 113); }, "edit 1 neu 2"},
+      {[] { requester1.aktiv = true, tasten("k"), sondertasten(100), mausknopf(3, 0, 0, 0); }, "neu 3"},
       {[] { requester1.aktiv = true, mausmotion2(10, 10), requester1.aktiv = false, mausmotion2(1, 1); }, "neu 1"},
       {[] { menu.anzahl = 0, mausknopf(0, 0, 5, 10), tasten("k"); }, "menu 1 neu 2"},
       {[] { mausknopf(0, 0, 5, 30); }, "knopf 0 neu 1"},  // below the bar
@@ -120,8 +120,6 @@ TEST(Eingabe, TastenUndMaus) {
       {[] { ziehen(0, 100, 100, 101, 100), mausmotion(102, 100), mausmotion(150, 100), mausknopf(0, 1, 0, 0); },
        "eye -0.349 0 9.994 neu 5"},
       {[] { ziehen(1, 100, 100, 102, 100); }, "up -0.01745 0.9998 0 knopf 1 neu 2"},
-      {[] { ziehen(1, 100, 800, 102, 800); }, "up 0.01745 0.9998 0 knopf 1 neu 2"},
-      {[] { ziehen(1, 100, 100, 100, 102); }, "up 0.01745 0.9998 0 knopf 1 neu 2"},
       {[] { ziehen(1, 1000, 100, 1000, 102); }, "up -0.01745 0.9998 0 knopf 1 neu 2"},
       {[] { ziehen(2, 100, 100, 104, 100); }, "knopf 2 neu 2"},
       {[] { ziehen(2, 100, 100, 110, 100), mausmotion(110, 95); }, "eye -0.1 -0.05 10 cent -0.1 -0.05 0 knopf 2 neu 3"},
@@ -157,11 +155,9 @@ TEST(Winkelmaus, Ziehen) {
   } faelle[] = {{"2 px rechts", 1, 0, {0, 1, 2}, 104.5, {{2, 0}}, 105, "235", 1, 1},
                 {"und zurueck", 1, 0, {0, 1, 2}, 104.5, {{2, 0}, {1, 0}, {0, 0}}, 104.5, "", 1, 1},
                 {"Grenze 30 Grad", 1, 0, {0, 1, 2}, 31, {{-2, 0}, {-4, 0}, {-6, 0}, {-4, 0}}, 30.5, "235", 1, 1},
-                {"von 20 Grad auf 30", 1, 0, {0, 1, 2}, 20, {{-2, 0}}, 30, "235", 1, 1},
                 {"durch 180 Grad", 1, 0, {0, 1, 2}, 179.8, {{0, -2}, {0, -4}}, 179.2, "235", 1, 1},
                 {"N", 2, 0, {0, 1, 2}, 104.5, {{2, 0}}, 105, "2345", 1, 2},
                 {"mittlerer Knopf", 1, 1, {0, 1, 2}, 104.5, {{2, 0}}, 104, "235", 1, 1},
-                {"Gleichstand geht nach y", 1, 0, {0, 1, 2}, 104.5, {{2, 2}}, 104, "235", 1, 1},
                 {"unter 2 Pixeln", 1, 0, {0, 1, 2}, 104.5, {{1, 1}}, 104.5, "", 0, 1},
                 {"Dieder", 1, 0, {0, 1, 2, 3}, 104.5, {{2, 0}}, 90.5, "3", 1, 1},
                 {"Dieder N", 2, 0, {0, 1, 2, 3}, 104.5, {{0, 2}, {0, 4}}, 89, "35", 1, 2},
