@@ -1,5 +1,4 @@
-// The menu bar with the program's table (cells, mouse state machine, the menu thread running handlers),
-// and requesters answered for real (keys and clicks, editing, buffer limits, unanswerable calls).
+// The menu bar's mouse state machine and thread, and requesters answered for real with keys and clicks.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -115,6 +114,7 @@ static std::string felder(const std::vector<int>& tasten) {
 // Fields shown as "abcd", "   1.500", "5" and "7": ok stores them all, Cancel none.
 TEST(Requester, FieldsEditTheCallersVariables) {
   EXPECT_EQ(felder({9, '5', LINKS, LINKS, LINKS, LINKS, 8, ',', KNOPF1}), "antwort 1 x 1.500500");  // a decimal comma
+  EXPECT_GT(requester1.gadget[3].y1, requester1.knopf1.y2);  // in the big font too the fields lie above the buttons
   // "abd", "ad", "aXd", "aXYd": the cursor stops at both ends; ß is refused
   EXPECT_EQ(felder({LINKS, ENTF, 8, LINKS, 127, LINKS, RECHTS, 'X', RECHTS, RECHTS, LINKS, 'Y', 0xdf, KNOPF1}),
             "antwort 1 name aXYd");
