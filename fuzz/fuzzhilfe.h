@@ -6,8 +6,7 @@
 
 #include "model/tabellen.h"
 
-// Runs leser on the input as a read-only file, starting from empty tables; the readers'
-// diagnostics go to /dev/null.
+// Runs leser on the input as a read-only file, from empty tables; the readers' diagnostics go to /dev/null.
 template <class Leser>
 int fuzz_lesen(const uint8_t* daten, size_t groesse, Leser leser) {
   static FILE* still = std::freopen("/dev/null", "w", stdout);

@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-# Installs quil from the build directory given into a temporary prefix: the program answers, the menu entry
-# validates, icon, English and German man page, and the default molecule, found from a moved prefix too.
+# Installs quil into a temporary prefix: program, menu entry, icon, man pages, the default file from a moved prefix.
 import os, pathlib, subprocess, sys, tempfile, unittest
 import xml.etree.ElementTree as ET
 

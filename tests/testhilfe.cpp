@@ -48,13 +48,11 @@ std::string geschrieben(const std::function<void(FILE*)>& schreiber) {
   return text;
 }
 
-void erwarte_nah(Vektor3d v, double x, double y, double z) {
-  EXPECT_NEAR(v.x, x, 1e-12);
-  EXPECT_NEAR(v.y, y, 1e-12);
-  EXPECT_NEAR(v.z, z, 1e-12);
+void erwarte_nah(Vektor3d v, Vektor3d soll) {
+  EXPECT_NEAR(v.x, soll.x, 1e-12);
+  EXPECT_NEAR(v.y, soll.y, 1e-12);
+  EXPECT_NEAR(v.z, soll.z, 1e-12);
 }
-
-void erwarte_nah(Vektor3d v, Vektor3d soll) { erwarte_nah(v, soll.x, soll.y, soll.z); }
 
 std::vector<Vektor3d> positionen() {
   std::vector<Vektor3d> p;

@@ -15,8 +15,7 @@ void aus_text(const std::string& text, const std::function<void(FILE*)>& leser);
 std::string ausgabe_von(const std::function<void()>& f);
 // What a writer writes to a file, as text.
 std::string geschrieben(const std::function<void(FILE*)>& schreiber);
-// Expects v to equal (x, y, z) up to rounding.
-void erwarte_nah(Vektor3d v, double x, double y, double z);
+// Expects v to equal soll up to rounding.
 void erwarte_nah(Vektor3d v, Vektor3d soll);
 // The positions of all atoms; the numbers, run together, of the atoms that moved since.
 std::vector<Vektor3d> positionen();
@@ -41,6 +40,5 @@ struct Antwort {
   std::vector<std::string> felder = {};
   int knopf = 1;
 };
-// Runs handler f on a thread of its own as the menu thread does, while the test, as the main thread, answers its
-// dialogs with keys and clicks; a dialog more or less fails. What was printed.
+// Runs f on a thread as the menu thread, answering its dialogs as the main thread (one more or less fails); its output.
 std::string bedienen(void (*f)(long), const std::vector<Antwort>& dialoge = {});

@@ -71,7 +71,7 @@ TEST(Xyz, Lesen) {
   EXPECT_EQ(lesen("molekuele=11\n" + mal(11, "1 0\nH 0 0 0\n"), xyzeinlesen).meldung,
             "zu viele Molekuele, auf 10 begrenzt\n");
   EXPECT_EQ(anz_molek, 10);
-  erwarte_nah(atomliste[9].p, 0, 0, -22.5);  // ties go along -z
+  erwarte_nah(atomliste[9].p, {0, 0, -22.5});  // ties go along -z
 }
 
 // The writers: two letters a name, z turned back, bonds counted in their molecule, none that leads out of it.
@@ -185,7 +185,7 @@ static std::string programm(const std::string& argumente) {
   return ausgabe + "|" + std::to_string(pclose(p));
 }
 
-// Up to three files, the first sniffed unless named ".xyz"; names too long refused; usage for four names.
+// Up to three files, the first sniffed unless named ".xyz"; names too long refused; usage for four names or --help.
 TEST(Kommandozeile, DateienUndAnwendung) {
   char vorher[4096], verzeichnis[] = "/tmp/quil_startXXXXXX";  // scratch directory; ending the program in it fails
   ASSERT_TRUE(getcwd(vorher, sizeof vorher) && mkdtemp(verzeichnis) && chdir(verzeichnis) == 0);
@@ -206,7 +206,7 @@ TEST(Kommandozeile, DateienUndAnwendung) {
   EXPECT_EQ(quil({"-u", "h.xyz"}), gesucht + "h.xyz eingelesen\n");
   EXPECT_EQ(quil({lang, "h.xyz"}), zu_lang + "h.xyz eingelesen\n");  // as a name that does not open
   EXPECT_EQ(quil({passt, lang}), zu_lang + "konnte \"" + passt + "\" nicht oeffnen\n");
-  EXPECT_EQ(programm("a b c d"), anwendung);  // "-?" and "--version": installieren_test
+  for (const char* argumente : {"a b c d", "--help"}) EXPECT_EQ(programm(argumente), anwendung) << argumente;
   std::remove("Alanin.xyz");
   EXPECT_EQ(quil({}), "kann \"Alanin.xyz\" nicht oeffnen.\n");
   EXPECT_EQ(chdir(vorher), 0);

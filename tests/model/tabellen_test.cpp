@@ -1,4 +1,4 @@
-// The model: element data, the atom, bond and molecule tables, moving the rest of a molecule, the free place.
+// The model: element data, the atom table and the selection, moving the rest of a molecule, the free place.
 #include "model/tabellen.h"
 
 #include <gtest/gtest.h>
@@ -56,19 +56,6 @@ TEST(Tabellen, AtomeUndAuswahl) {
   for (int i : {5, 2, 9, 4, 2, 2}) atomliste[i].select(i);  // picking a selected atom again drops it from the order
   EXPECT_EQ(ausgabe_von([] { atomliste[7].select(7); }), "es koennen maximal 4 Atome selektiert werden\n");
   EXPECT_EQ(std::vector<int>(selectlist, selectlist + nsel), std::vector<int>({5, 9, 4, 2}));
-}
-
-// A molecule fills only the run init reserved (no reader goes past it) and moves only its own atoms.
-TEST(Tabellen, MolekuelFuelltNurSeinenReserviertenLauf) {
-  tabellen_leeren();
-  molekuel[0].init(0, 1, 0);
-  molekuel[1].init(1, 1, 0);
-  molekuel[1].addatom("H", Vektor3d(5, 5, 5));
-  molekuel[0].addatom("C", Vektor3d(1, 1, 1));
-  EXPECT_EQ(ausgabe_von([] { molekuel[0].addatom("N", Vektor3d()); }), "Fehler: zu viele Atome in Melekuel 0\n");
-  molekuel[0].schieben(Vektor3d(1, 2, 3));
-  erwarte_nah(atomliste[0].p, 0, -1, -2);
-  erwarte_nah(atomliste[1].p, 5, 5, 5);
 }
 
 using Bindungen = std::vector<std::pair<int, int>>;

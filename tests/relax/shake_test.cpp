@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 #include "io/xyz.h"
 #include "model/tabellen.h"
@@ -69,15 +68,6 @@ TEST(Shake, Drehpunkte) {
     EXPECT_EQ(bewegt(vorher), f.bewegt);
     for (int i = 0; i < anz_atome; i++) EXPECT_TRUE(std::isfinite(abs(atomliste[i].p)));
   }
-  lesen(baum);
-  ringe_markieren();
-  std::string ringe;
-  for (int i = 0; i < anz_atome; i++) ringe += isring(i) ? std::to_string(i) : "";
-  EXPECT_EQ(ringe, "345");
-  for (auto [name, h] : {std::pair{"H", true}, {"D", true}, {"He", false}, {"e", false}}) {
-    std::strcpy(atomliste[0].name, name);
-    EXPECT_EQ(istwasserstoff(0), h) << name;
-  }
 }
 
 // A bent methane relaxes to the tetrahedron, bond lengths kept, and stops; a selected atom is the only pivot.
@@ -86,10 +76,10 @@ TEST(Shake, Methan) {
   lesen(methan);
   m_shake(1);
   int bilder = 0;
-  EXPECT_EQ(ausgabe_von([&] {
-              while (shakeflag && bilder < 4000) bilder += shake_bild();
-            }),
-            "shake fertig\n");
+  auto laufen = [&] {
+    while (shakeflag && bilder < 4000) bilder += shake_bild();
+  };
+  EXPECT_EQ(ausgabe_von(laufen), "shake fertig\n");
   EXPECT_EQ(bilder, 3143);
   const double laengen[] = {0, 1.09, 1.09, 1.09, 1.00995049383621};
   for (int i = 1; i < 5; i++) {
@@ -100,5 +90,5 @@ TEST(Shake, Methan) {
   atomliste[2].select(2);
   m_shake(1);
   EXPECT_EQ(ausgabe_von(shake_bild), "shake fertig\n");  // H2 is no pivot: the first step turns nothing
-  erwarte_nah(atomliste[4].p, -0.7, -0.7, -0.2);
+  erwarte_nah(atomliste[4].p, {-0.7, -0.7, -0.2});
 }

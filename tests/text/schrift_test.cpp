@@ -1,4 +1,4 @@
-// Bitmap text: the glyphs of the three fonts as drawn, font selection, UTF-8 to ISO 8859-1.
+// Bitmap text: the glyphs of the fonts as drawn, UTF-8 to ISO 8859-1.
 #include "text/schrift.h"
 
 #include <gtest/gtest.h>
@@ -21,14 +21,6 @@ TEST(Fonts, LetterF) {
         zeichnung += bitgesetzt(aktfont->pfont + 'F' * aktfont->bytesprozeichen, i, j) ? '#' : '.';
     EXPECT_EQ(zeichnung, soll) << name;
   }
-}
-
-// The cell as given, and the font named.
-TEST(Schrift, TextsizeSetsTheCellAndTheNamedFont) {
-  EXPECT_EQ(textsize(7, 11, "9x12", 0), 11);
-  EXPECT_EQ(schrift_breite, 7);
-  EXPECT_EQ(schrift_hoehe, 11);
-  EXPECT_EQ(aktfont, &font9x12);
 }
 
 // C2 or C3 and a continuation byte become one byte, all else passes, max - 1 at most; umlaut has one buffer.

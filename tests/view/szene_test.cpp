@@ -1,4 +1,4 @@
-// The look of the scene: selected colours, bond sizes, cylinder orientation, what of spheres and bonds is drawn.
+// The scene: selected colours, bond sizes, cylinder orientation, what of spheres and bonds is drawn or hidden.
 #include "view/szene.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include "testhilfe.h"
 #include "ui/fenster.h"
 #include "view/kamera.h"
+#include "view/verdeckung.h"
 
 static std::vector<int> farbe(unsigned char r, unsigned char g, unsigned char b, int selektiert) {
   Atomlist a;
@@ -16,7 +17,6 @@ static std::vector<int> farbe(unsigned char r, unsigned char g, unsigned char b,
 
 // Selected atoms are drawn 50 brighter per channel, within 100 and 255; bonds by their whole order.
 TEST(Szene, FarbenUndBindungen) {
-  EXPECT_EQ(farbe(10, 20, 30, 0), std::vector({10, 20, 30}));
   EXPECT_EQ(farbe(255, 20, 0, 1), std::vector({255, 100, 100}));
   EXPECT_EQ(farbe(60, 120, 200, 1), std::vector({110, 170, 250}));
   EXPECT_EQ(zeichenordnung(2.5f), 2);
@@ -34,12 +34,11 @@ TEST(Szene, ZylinderZeigtAufDasZweiteAtom) {
     Ausrichtung w = zylinder_ausrichtung(d);
     double x = w.um_x * M_PI / 180, sz = std::sin(w.um_z * M_PI / 180), cz = std::cos(w.um_z * M_PI / 180);
     erwarte_nah(Vektor3d(std::sin(x) * sz, -std::sin(x) * cz, std::cos(x)), d / abs(d));
-    erwarte_nah(zylinderkoordinaten(Vektor3d(1, 1, 1) + d, Vektor3d(1, 1, 1), w), 0, 0, abs(d));
+    erwarte_nah(zylinderkoordinaten(Vektor3d(1, 1, 1) + d, Vektor3d(1, 1, 1), w), {0, 0, abs(d)});
   }
 }
 
-// Stacks inside the solid end spheres (0.98 of the radius) go and close the rest, else all 100 are
-// drawn; stacks merge only clear of the spheres (their full radius).
+// Stacks inside the solid end spheres (0.98 of the radius) go, else all 100; they merge only clear of the spheres.
 TEST(Szene, StapelInDenKugelnEntfallen) {
   const Vektor3d a, b(1.54, 0, 0), h(1.07, 0, 0), tief(0, 0, -1.5), fern(0, 0, 11);
   struct Fall {
@@ -113,4 +112,26 @@ TEST(Szene, AbschnitteEntlangDerBindung) {
   std::string ringe;
   for (int j = 10; j < 90; j = naechster_ring(s, j, 25)) ringe += std::to_string(j) + " ";
   EXPECT_EQ(ringe, "10 11 12 13 14 15 16 17 18 19 20 45 70 80 81 82 83 84 85 86 87 88 89 ");
+}
+
+// Hidden balls and bonds against a depth buffer: 64 x 64 pixels, depth 0.7 where x < 32 and
+// y < 40, else 1; the camera looks along -z through a frustum from 1 to 10.
+TEST(Verdeckung, NurWasGanzDahinterLiegt) {
+  Verdeckung v{{}, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -11.0 / 9, -1, 0, 0, -20.0 / 9, 0}, 64, 64, {}};
+  for (int i = 0; i < 16; i += 5) v.modell[i] = 1;  // scene and eye coordinates alike
+  for (int y = 0; y < 64; y++)
+    for (int x = 0; x < 64; x++) v.tiefe.push_back(x < 32 && y < 40 ? 0.7f : 1.0f);
+  const Vektor3d links(-2.5, 0, -5), rechts(2.5, 0, -5);
+  EXPECT_TRUE(v.kugel_verdeckt(links, 0.2));
+  EXPECT_FALSE(v.kugel_verdeckt(Vektor3d(-1, 0, -2), 0.2));   // in front of the depths
+  EXPECT_FALSE(v.kugel_verdeckt(rechts, 0.2));                // beside them
+  EXPECT_FALSE(v.kugel_verdeckt(Vektor3d(0, 0, -5), 0.2));    // on their edge
+  EXPECT_FALSE(v.kugel_verdeckt(Vektor3d(-2.5, 0, 1), 0.2));  // behind the eye
+  EXPECT_TRUE(v.kugel_verdeckt(Vektor3d(-10, 0, -5), 0.2));   // out of the window
+  v.modell[5] = 8;                                            // stretched along y over the edge
+  EXPECT_FALSE(v.kugel_verdeckt(links, 0.2));
+  v.modell[5] = 1;
+  EXPECT_TRUE(v.strecke_verdeckt(links, links + Vektor3d(0, 0.5, 0), 0.1));
+  EXPECT_FALSE(v.strecke_verdeckt(links, rechts, 0.1));
+  EXPECT_FALSE(v.strecke_verdeckt(links, links + Vektor3d(0, 4, 0), 0.1));
 }
