@@ -1,6 +1,9 @@
 // Helpers for the tests: empty tables, reading text as a file, capturing standard output, answering dialogs.
 #pragma once
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,6 +29,13 @@ double winkel(int a, int b, int c);
 // The bonds as "a-b:order ", the atoms as "name+molecule ".
 std::string bindungen();
 std::string atome();
+// A new directory, the working directory while this lives, then removed.
+struct Arbeitsverzeichnis {
+  std::filesystem::path alt = std::filesystem::current_path(),
+                        pfad = std::filesystem::temp_directory_path() / ("quil-test-" + std::to_string(getpid()));
+  Arbeitsverzeichnis() { std::filesystem::create_directory(pfad), std::filesystem::current_path(pfad); }
+  ~Arbeitsverzeichnis() { std::filesystem::current_path(alt), std::filesystem::remove_all(pfad); }
+};
 // Polls f every millisecond for up to 5 s; true once f holds (for what another thread does).
 bool warten_bis(const std::function<bool()>& f);
 

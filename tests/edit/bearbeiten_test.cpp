@@ -333,11 +333,8 @@ TEST_F(Bearbeiten, NeuesAtom) {
 
 namespace fs = std::filesystem;
 
-// Works in a new directory, removed afterwards.
 struct Datei : Bearbeiten {
-  fs::path alt = fs::current_path(), pfad = fs::temp_directory_path() / ("quil-test-" + std::to_string(getpid()));
-  Datei() { fs::create_directory(pfad), fs::current_path(pfad); }
-  ~Datei() override { fs::current_path(alt), fs::remove_all(pfad); }
+  Arbeitsverzeichnis hier;
 };
 
 // The files of a directory, with their texts.

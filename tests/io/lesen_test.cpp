@@ -187,10 +187,9 @@ static std::string programm(const std::string& argumente) {
 
 // Up to three files, the first sniffed unless named ".xyz"; names too long refused; usage for four names or --help.
 TEST(Kommandozeile, DateienUndAnwendung) {
-  char vorher[4096], verzeichnis[] = "/tmp/quil_startXXXXXX";  // scratch directory; ending the program in it fails
-  ASSERT_TRUE(getcwd(vorher, sizeof vorher) && mkdtemp(verzeichnis) && chdir(verzeichnis) == 0);
+  Arbeitsverzeichnis hier;  // ending the program in it fails
   std::atexit([] {
-    if (char d[64]; getcwd(d, sizeof d) && std::strstr(d, "quil_start")) std::_Exit(1);
+    if (char d[64]; getcwd(d, sizeof d) && std::strstr(d, "quil-test-")) std::_Exit(1);
   });
   const std::string lang(80, 'n'),
       passt = std::string(75, 'n') + ".xyz", zu_lang = "Dateiname zu lang (hoechstens 79 Zeichen): \"" + lang + "\"\n",
@@ -209,6 +208,4 @@ TEST(Kommandozeile, DateienUndAnwendung) {
   for (const char* argumente : {"a b c d", "--help"}) EXPECT_EQ(programm(argumente), anwendung) << argumente;
   std::remove("Alanin.xyz");
   EXPECT_EQ(quil({}), "kann \"Alanin.xyz\" nicht oeffnen.\n");
-  EXPECT_EQ(chdir(vorher), 0);
-  std::system((std::string("rm -rf ") + verzeichnis).c_str());
 }
