@@ -1,5 +1,6 @@
 // Loading and saving from the menu. Loading reads a name with ".xyz" as structure text and
-// recognises other files by their content, as start-up does with the first file. Saving proposes
+// recognises other files by their content, as start-up does with the first file; what is not
+// recognised is read as structure text. Saving proposes
 // "default.xyz" and then the series "default1.xyz", "default2.xyz", ...; a file of the chosen name
 // is never replaced.
 #include "edit/datei.h"
@@ -10,9 +11,11 @@
 
 #include "io/datei.h"
 #include "io/sniff.h"
+#include "io/start.h"
 #include "io/xyz.h"
 #include "io/zeilen.h"
 #include "model/tabellen.h"
+#include "model/zustand.h"
 #include "relax/epaare.h"
 #include "ui/dialoge.h"
 
@@ -84,13 +87,19 @@ void m_open_file(long) {
   if (nachfilenamefragen("Lade Molekuel von xyz-Datei", filename, NAMENSLAENGE) != 1) return;
   FILE* fp = zum_lesen_oeffnen(filename);
   if (!fp) return myprints("kann \"%s\" nicht oeffnen.\n", filename);
-  bool gelesen;
+  bool neu;
   {
     Sperre sperre(tabellen_sperre);
-    gelesen = struktur_einlesen(fp, index(filename, ".xyz") < 0);
+    int vorher = anz_atome;
+    if (!struktur_einlesen(fp, index(filename, ".xyz") < 0)) {
+      std::rewind(fp);
+      xyzeinlesen(fp);
+    }
+    neu = anz_atome > vorher;
+    if (neu) ansicht_anpassen = 1;
   }
   std::fclose(fp);
-  if (!gelesen) return myprints("Fileformat von \"%s\" nicht erkannt", filename);
+  if (!neu) return myprints(keine_atome, filename);
   std::printf("\"%s\" eingelesen\n", filename);
 }
 

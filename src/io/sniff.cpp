@@ -29,14 +29,25 @@ bool xyz_ohne_bindungen(char (*zeilen)[ZEILENLAENGE]) {
   return s && atome > 0 && !s[std::strspn(s, " \t")] && (atomzeile(zeilen[1]) || atomzeile(zeilen[2]));
 }
 
-Format format_erkennen(char (*zeilen)[ZEILENLAENGE]) {
+// An ATOM or HETATM record anywhere in the file, read on from where the first lines ended.
+bool atomsatz_folgt(FILE* fp, char (*zeilen)[ZEILENLAENGE]) {
+  auto atomsatz = [](const char* zeile) { return beginnt_mit(zeile, "ATOM") || beginnt_mit(zeile, "HETATM"); };
+  for (int i = 0; i < 4; i++)
+    if (atomsatz(zeilen[i])) return true;
+  char zeile[ZEILENLAENGE];
+  while (getline(fp, zeile, ZEILENLAENGE))
+    if (atomsatz(zeile)) return true;
+  return false;
+}
+
+Format format_erkennen(FILE* fp, char (*zeilen)[ZEILENLAENGE]) {
   if (zaehlzeile(zeilen[0])) return Format::xyz;
   if (std::strncmp(zeilen[0], "molek", 5) == 0 || std::strncmp(zeilen[1], "molek", 5) == 0) return Format::xyz;
   if (std::strncmp(zeilen[0], "ATOM", 4) == 0) return Format::pdb;
   if (std::strncmp(zeilen[1] + std::strspn(zeilen[1], " "), "Marvin", 6) == 0) return Format::mdl;
   for (int i = 0; i < 4; i++)
     if (v2000_zeile(zeilen[i])) return Format::mdl;
-  if (pdb_satz(zeilen[0])) return Format::pdb;
+  if (pdb_satz(zeilen[0]) && atomsatz_folgt(fp, zeilen)) return Format::pdb;
   if (xyz_ohne_bindungen(zeilen)) return Format::xyz;
   return Format::unbekannt;
 }
@@ -48,7 +59,7 @@ bool unbek_einlesen(FILE* fp) {
   for (auto& zeile : zeilen) getline(fp, zeile, ZEILENLAENGE);
   std::puts("versuche unbekanntes Format zu lesen:");
   for (int i = 0; i < 4; i++) std::printf("zeile%d=\"%s\"\n", i + 1, zeilen[i]);
-  Format format = format_erkennen(zeilen);
+  Format format = format_erkennen(fp, zeilen);
   if (format == Format::unbekannt) return false;
   std::rewind(fp);
   if (format == Format::mdl) return mdl_einlesen(fp);

@@ -12,10 +12,13 @@
 #include "io/sniff.h"
 #include "io/xyz.h"
 #include "io/zeilen.h"
+#include "model/tabellen.h"
 
 char argflag[128];
 char filename0[1024] = "Alanin.xyz";
 const char versionstext[] = "Version 0.8";
+const char keine_atome[] = "keine Atome in \"%s\" gefunden\n";
+char startfehler[1100];
 
 namespace {
 
@@ -41,18 +44,24 @@ bool xyzdatei_einlesen(const char* name) {
   return true;
 }
 
-void quelle_einlesen(const char* name, bool formatsuche) {
+// Prints a message about a file; a failure of the first file is also kept for the window.
+void melden(const char* format, const char* name, bool startfehler_merken) {
+  std::printf(format, name);
+  if (startfehler_merken) std::snprintf(startfehler, sizeof startfehler, format, name);
+}
+
+void quelle_einlesen(const char* name, bool formatsuche, bool erste) {
   FILE* fp = zum_lesen_oeffnen(name);
-  if (!fp) {
-    std::printf("konnte \"%s\" nicht oeffnen\n", name);
-    return;
-  }
+  if (!fp) return melden("konnte \"%s\" nicht oeffnen\n", name, erste);
+  int vorher = anz_atome;
   bool gelesen = struktur_einlesen(fp, formatsuche);
   std::fclose(fp);
-  if (gelesen)
-    std::printf("%s eingelesen\n", name);
+  if (!gelesen)
+    melden("Fileformat von \"%s\" nicht erkannt\n", name, erste);
+  else if (anz_atome == vorher)
+    melden(keine_atome, name, erste);
   else
-    std::printf("Fileformat von \"%s\" nicht erkannt\n", name);
+    std::printf("%s eingelesen\n", name);
 }
 
 // The default file from the working directory, else the copy installed with quil, found from
@@ -102,10 +111,10 @@ void kommandozeile_ausfuehren(int argc, char** argv) {
   if (flagge('?') || j > 3) version_zeigen(true);
   for (int k = 0; k < j; k++) gemerkt[k] = namen_merken(quellname[k], namen[k]);
   if (j == 0 || (gemerkt[0] && quellname[0][0] == '\0')) {
-    if (!vorgabe_einlesen()) std::printf("kann \"%s\" nicht oeffnen.\n", filename0);
+    if (!vorgabe_einlesen()) melden("kann \"%s\" nicht oeffnen.\n", filename0, true);
     return;
   }
-  if (gemerkt[0]) quelle_einlesen(quellname[0], flagge('U') || index(quellname[0], ".xyz") < 0);
+  if (gemerkt[0]) quelle_einlesen(quellname[0], flagge('U') || index(quellname[0], ".xyz") < 0, true);
   for (int k = 1; k < j && k < 3; k++)
-    if (gemerkt[k]) quelle_einlesen(quellname[k], false);
+    if (gemerkt[k]) quelle_einlesen(quellname[k], false, false);
 }

@@ -4,6 +4,9 @@
 extern char argflag[128];     // 1 for every (upper-cased) character seen in a flag word
 extern char filename0[1024];  // the default input file
 extern const char versionstext[];
+extern const char keine_atome[];  // the message of a read that added no atom, with the file's name
+// Why the first file (or the default file) gave nothing, as printed; empty when it was read.
+extern char startfehler[1100];
 
 void setargflags(const char* s);
 // Sorts the arguments into flag words and up to three file names, prints version and usage

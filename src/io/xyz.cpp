@@ -8,6 +8,7 @@
 
 #include "io/pdb.h"
 #include "io/zeilen.h"
+#include "model/elemente.h"
 #include "model/tabellen.h"
 
 namespace {
@@ -58,14 +59,15 @@ bool atom_zerlegen(const char* zeile, char* name, double* x, double* y, double* 
   return s && (s = zahl_lesen(s, x)) && (s = zahl_lesen(s, y)) && zahl_lesen(s, z);
 }
 
-// An atom line; the atom's number, or -1 when its position is not finite and it was left out.
-int atomzeile_lesen(Molekuel& m, const char* zeile) {
+// An atom line, z turned (structure text) or as it stands (plain XYZ); the atom's number, or -1
+// when its position is not finite and it was left out.
+int atomzeile_lesen(Molekuel& m, const char* zeile, bool z_drehen) {
   char name[ZEILENLAENGE] = "";
   double x = 0, y = 0, z = 0;
   if (!atom_zerlegen(zeile, name, &x, &y, &z)) std::printf("Fehler: zeile=\"%s\"\n", zeile);
   if (std::strlen(name) > 2) std::printf("Fehlerhaftes Atom: \"%s\"\n", name);
   if (!position_endlich(x, y, z, zeile)) return -1;
-  Vektor3d v(x, y, -z);
+  Vektor3d v(x, y, z_drehen ? -z : z);
   m.addatom(name, v);
   return m.ia + m.natoms - 1;
 }
@@ -125,11 +127,13 @@ void platzieren(int nrstart) {
 }
 
 // Reads one molecule block whose count line is in zeile; false when reading must stop.
+// A count line of the atom count alone is followed by plain XYZ's title line (empty, or no atom
+// line): then z stays as it stands. A comment or an atom line there go on as structure text.
 bool block_lesen(FILE* fp, char* zeile) {
   int atome = 0, bindungen = 0;
   const char* s = ganzzahl_lesen(zeile, &atome);
-  bool titel = s && !ganzzahl_lesen(s, &bindungen);  // plain XYZ: the atom count, then a title line
-  if (titel) bindungen = 0;
+  bool allein = s && !ganzzahl_lesen(s, &bindungen), titel = false, plain = false;
+  if (allein) bindungen = 0;
   if (bindungen < 0) {
     std::printf("Fehler in xyz-Datei: \"%s\"\n", zeile);
     bindungen = 0;
@@ -139,8 +143,16 @@ bool block_lesen(FILE* fp, char* zeile) {
   Molekuel& m = molekuel[nr];
   m.init(nr, atome, bindungen);
   int nummer[MAX_ATOME], n = 0;
+  if (allein && getline(fp, zeile, ZEILENLAENGE)) {
+    if (zeile[0] == ';')
+      titel = true;  // a title line may still follow the comments
+    else if (atomzeile(zeile))
+      nummer[n++] = atomzeile_lesen(m, zeile, true);
+    else
+      plain = true;
+  }
   while (n < atome && naechste_zeile(fp, zeile))
-    if (!std::exchange(titel, false) || atomzeile(zeile)) nummer[n++] = atomzeile_lesen(m, zeile);
+    if (!std::exchange(titel, false) || atomzeile(zeile)) nummer[n++] = atomzeile_lesen(m, zeile, !plain);
   for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindungszeile_lesen(m, zeile, nummer, n);
   m.rest_freigeben();
   if (nr > 0 && m.ia > 0 && m.natoms > 0) platzieren(m.ia);
@@ -161,8 +173,13 @@ bool eigene_bindung(const Molekuel& m, const Bondlist& b) {
 
 bool atomzeile(const char* zeile) {
   char name[ZEILENLAENGE];
-  double x, y, z;
-  return atom_zerlegen(zeile, name, &x, &y, &z);
+  const char* s = wort_lesen(zeile, name, ZEILENLAENGE);
+  if (!s || (pernr(name) == 0 && std::strcmp(name, "e") != 0)) return false;
+  int zahlen = 0;
+  double w;
+  for (const char* t; (t = zahl_lesen(s, &w)) != nullptr; s = t, zahlen++)
+    if (*t && !std::isspace(static_cast<unsigned char>(*t))) return false;
+  return zahlen >= 3 && !s[std::strspn(s, " \t")];
 }
 
 void xyzeinlesen(FILE* fp) {

@@ -6,9 +6,10 @@
 
 // Reads every molecule block from fp into the tables; every molecule after the very first
 // is placed beside the atoms already loaded. Hands over to the PDB reader at an "ATOM" or
-// "HETATM" header line. A count line of one number may be followed by a title line (plain XYZ).
+// "HETATM" header line. A count line of one number may be followed by a title line: plain XYZ,
+// whose z is taken as it stands.
 void xyzeinlesen(FILE* fp);
-// A line of an element symbol and three numbers (further fields are ignored).
+// A line of an element symbol (or "e") and at least three numbers, and nothing else.
 bool atomzeile(const char* zeile);
 // Writes molecule nr as one block; prints the saved message when name is not null.
 void molekuel_xyzspeichern(int nr, FILE* fp, const char* name);

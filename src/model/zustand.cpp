@@ -5,3 +5,4 @@ std::atomic<int> exitflag{0};
 std::atomic<int> edit_modus{0};
 std::atomic<int> aktives_molekuel{0};
 std::atomic<int> winkelmausflag{0};
+std::atomic<int> ansicht_anpassen{1};

@@ -16,3 +16,7 @@ extern std::atomic<int> aktives_molekuel;
 // Angle mode of the mouse: 0 off, 1 key M, 2 key N (main thread); cleared by Enter and ESC (main
 // thread) and by "Undo" (menu thread).
 extern std::atomic<int> winkelmausflag;
+// 1 at start and after "Open File..." added atoms (menu thread, under tabellen_sperre): the next
+// frame (main thread, under the lock) fits the start view to all atoms and moves the camera where
+// some of them lie outside the window; then 0.
+extern std::atomic<int> ansicht_anpassen;

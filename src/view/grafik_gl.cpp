@@ -15,6 +15,7 @@
 #include "ui/requester.h"
 #include "view/befehle.h"
 #include "view/eingabe.h"
+#include "view/einpassen.h"
 #include "view/kamera.h"
 #include "view/szene.h"
 #include "view/zeichnen_gl.h"
@@ -34,18 +35,27 @@ void licht_setzen() {
   glEnable(GL_COLOR_MATERIAL);
 }
 
-void szene_zeichnen() {
+// The perspective of 45 degrees across the window; the far plane moves out with the wheel's limit.
+void projektion_setzen() {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45, 1, 0.1, fernebene());
+  gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0);
   glMatrixMode(GL_MODELVIEW);
+}
+
+// After a read the view is fitted first, so that the first frame with the new atoms shows them.
+void szene_zeichnen() {
+  std::lock_guard<std::mutex> sperre(tabellen_sperre);
+  if (ansicht_anpassen.exchange(0)) ansicht_einpassen();
+  projektion_setzen();
   glLoadIdentity();
   glPushMatrix();
   kamera_anwenden();
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glEnable(GL_LINE_SMOOTH);
-  {
-    std::lock_guard<std::mutex> sperre(tabellen_sperre);
-    zeichne_molekuel();
-  }
+  zeichne_molekuel();
   if (fadenkreuz) zeichne_koordinatenkreuz();
   glPopMatrix();
 }
@@ -129,11 +139,7 @@ void reshape(int w, int h) {
   bildhoehe = h;
   DX = 12.0 / w;
   DY = 9.0 / h;
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45, 1, 0.1, 200);
-  gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0);
-  glMatrixMode(GL_MODELVIEW);
+  projektion_setzen();
 }
 
 void menu_text_zeichnen() {

@@ -6,6 +6,7 @@
 #include "geometry/quaternion.h"
 #include "model/tabellen.h"
 #include "model/zustand.h"
+#include "view/einpassen.h"
 
 Vektor3d eye(0, 0, 10), cent(0, 0, 0), up(0, 1, 0);
 double DX = 12.0 / 1200, DY = 9.0 / 900;
@@ -19,9 +20,9 @@ bool molekuel_modus() { return edit_modus == 1 && aktives_molekuel >= 0 && aktiv
 }  // namespace
 
 void kamera_reset() {
-  eye = Vektor3d(0, 0, 10);
-  cent = Vektor3d(0, 0, 0);
-  up = Vektor3d(0, 1, 0);
+  eye = startansicht.eye;
+  cent = startansicht.cent;
+  up = startansicht.up;
 }
 
 void kamera_drehen(int achse, int richtung) {
@@ -48,7 +49,7 @@ void kamera_zoomen(int knopf) {
   double l = abs(d);
   if (knopf == 3 && l >= 1)
     eye = cent + d * ((l - 0.5) / l);
-  else if (knopf == 4 && l < 100)
+  else if (knopf == 4 && l < zoomgrenze)
     eye = cent + d * ((l + 0.5) / l);
 }
 

@@ -138,6 +138,16 @@ TEST(Mdl, Dateien) {
   EXPECT_EQ(anz_molek, 10);
 }
 
+// One molecule as plain XYZ (with an empty title), MDL and PDB: the same coordinates.
+TEST(Sniff, DreiFormateEineLage) {
+  const std::string lage = "O(0.1,0.2,0.3) H(1,0,-0.5)";
+  EXPECT_EQ(lesen("2\n\nO 0.1 0.2 0.3\nH 1 0 -0.5\n", xyzeinlesen).atome, lage);
+  EXPECT_EQ(lesen("a\nb\n\n  2  0\n    0.1000    0.2000    0.3000 O\n    1.0000    0.0000   -0.5000 H\n", mdl).atome,
+            lage);
+  EXPECT_EQ(lesen(atom(" O  ", 0.1, 0.2, 0.3) + atom(" H  ", 1, 0, -0.5), [](FILE* fp) { unbek_einlesen(fp); }).atome,
+            lage);
+}
+
 static void sniff(FILE* fp) { std::fputs(unbek_einlesen(fp) ? "" : "abgelehnt\n", stdout); }
 
 // Which reader takes a file, from its first four lines; files as Marvin, RDKit and the databases write them.
@@ -148,7 +158,8 @@ TEST(Sniff, Formate) {
   const std::string weg = "CONECT in pdb-Datei: 1 Verweise auf ungelesene Atome oder zwischen Molekuelen ignoriert\n";
   pruefen(
       {{"1\nH 0 0 1\n", "0:0+1/0", "H(0,0,-1)"},
-       {"1\nwater\nO 0 0 1\n", "0:0+1/0", "O(0,0,-1)"},
+       {"1\nwater\nO 0 0 1\n", "0:0+1/0", "O(0,0,1)"},  // plain XYZ: z as in the file
+       {"2\nLattice=\"5 0 0\" Properties=species:S:1:pos:R:3\nO 0 0 1\nH 0 0 2 0.1\n", "0:0+2/0", "O(0,0,1) H(0,0,2)"},
        {"molekuele=1\n1 0\nC 0 0 0\n", "0:0+1/0", "C(0,0,-0)"},
        {"Titel\nmolekuele=1\n1 0\nC 0 0 0\n", "0:0+1/0", "C(0,0,-0)"},
        {"Ethen\n  Marvin  01010000002D\n\n  2  1\n   -0.6650    0.0000    0.0000 C\n    0.6650    0.0000    1.5000 C\n"
@@ -163,8 +174,9 @@ TEST(Sniff, Formate) {
        {het + "TER\n" + het + "CONECT 1 2\n", "0:0+2/1 1:2+2/0", co + " " + co, "0-1:1"},
        {het + "CONECT    1    2    2    2    2\n", "0:0+2/1", co, "0-1:3"}},
       sniff, 5);  // less the five lines that show the first four
-  // no atoms, indented, bonds below 0, an MDL file without atoms
-  for (const char* text : {"0 1\nH 0 0 0\n", " 2 1\nH 0 0 0\n", "2 -1\nH 0 0 0\n", "Name\n  Marvin\n\n  0  0\n"})
+  // no atoms, indented, bonds below 0, an MDL file without atoms, PDB record names without an atom record
+  for (const char* text : {"0 1\nH 0 0 0\n", " 2 1\nH 0 0 0\n", "2 -1\nH 0 0 0\n", "Name\n  Marvin\n\n  0  0\n",
+                           "TITLE Wasser\n1 0\nH 0 0 0\n", "HEADER\n\n\n\nREMARK\nEND\n"})
     pruefen({{text, "", "", "", "abgelehnt\n"}}, sniff, 5);
 }
 
@@ -205,6 +217,8 @@ TEST(Kommandozeile, DateienUndAnwendung) {
   EXPECT_EQ(quil({"-u", "h.xyz"}), gesucht + "h.xyz eingelesen\n");
   EXPECT_EQ(quil({lang, "h.xyz"}), zu_lang + "h.xyz eingelesen\n");  // as a name that does not open
   EXPECT_EQ(quil({passt, lang}), zu_lang + "konnte \"" + passt + "\" nicht oeffnen\n");
+  EXPECT_STREQ(startfehler, ("konnte \"" + passt + "\" nicht oeffnen\n").c_str());  // shown when the window opens
+  EXPECT_EQ(quil({"Alanin.xyz"}), "Fehler in xyzeinlesen(): keine Atome\nkeine Atome in \"Alanin.xyz\" gefunden\n");
   for (const char* argumente : {"a b c d", "--help"}) EXPECT_EQ(programm(argumente), anwendung) << argumente;
   std::remove("Alanin.xyz");
   EXPECT_EQ(quil({}), "kann \"Alanin.xyz\" nicht oeffnen.\n");
