@@ -10,12 +10,13 @@ from treiber import Quil, xvfb  # noqa: E402
 
 def png(bild):
     """A screenshot as PNG: 8-bit RGB, each row after a zero byte (no filter)."""
-    rgb, zeile = bytearray(3 * bild.breite * bild.hoehe), 3 * bild.breite
+    hoehe = len(bild) // (4 * bild.breite)
+    rgb, zeile = bytearray(3 * bild.breite * hoehe), 3 * bild.breite
     for kanal in range(3):
         rgb[kanal::3] = bild[2 - kanal::4]
     zeilen = zlib.compress(b"".join(b"\0" + rgb[i:i + zeile] for i in range(0, len(rgb), zeile)))
     block = lambda art, d: struct.pack(">I", len(d)) + art + d + struct.pack(">I", zlib.crc32(art + d))
-    kopf = block(b"IHDR", struct.pack(">IIBBBBB", bild.breite, bild.hoehe, 8, 2, 0, 0, 0))
+    kopf = block(b"IHDR", struct.pack(">IIBBBBB", bild.breite, hoehe, 8, 2, 0, 0, 0))
     return b"\x89PNG\r\n\x1a\n" + kopf + block(b"IDAT", zeilen) + block(b"IEND", b"")
 
 

@@ -5,12 +5,15 @@
 #include <GL/glu.h>
 
 #include <mutex>
+#include <string>
 
+#include "io/start.h"
 #include "model/tabellen.h"
 #include "model/zustand.h"
 #include "relax/shake.h"
 #include "text/schrift.h"
 #include "ui/fenster.h"
+#include "ui/meldung.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/befehle.h"
@@ -63,13 +66,14 @@ void szene_zeichnen() {
 // What the last frame showed of what the menu thread switches on and off.
 bool requester_gezeigt = false, menu_gezeigt = false;
 int erledigt_gezeigt = 0;
+std::string meldung_gezeigt;
 
 // The menu thread must not call GLUT: a timer on the main thread asks for a frame when the
-// exit command ran, a requester opened or the menu bar closed there, or a handler finished its
-// change, so that it shows without waiting for the next input event.
+// exit command ran, a requester opened or the menu bar closed there, a handler finished its
+// change, or the message line changed, so that it shows without waiting for the next input event.
 void menuthread_beobachten(int) {
   if (exitflag || requester1.aktiv != requester_gezeigt || menu.aktiv != menu_gezeigt ||
-      menu.erledigt != erledigt_gezeigt)
+      menu.erledigt != erledigt_gezeigt || meldung_jetzt() != meldung_gezeigt)
     glutPostRedisplay();
   glutTimerFunc(100, menuthread_beobachten, 0);
 }
@@ -117,6 +121,7 @@ void grafik_init(const char* titel) {
   rueckrufe_anmelden();
   glLineWidth(1);
   formen_anlegen();
+  if (startfehler[0]) meldung_setzen(startfehler);  // so that a start from the desktop says why
 }
 
 void display() {
@@ -159,6 +164,8 @@ void menu_text_zeichnen() {
     glColor3f(0, 0, 0);
     schrift(4, bildhoehe - 23 * menu.bigfont + 3, "Menuleiste", 0);
   }
+  meldung_gezeigt = meldung_jetzt();
+  meldung_zeichnen(meldung_gezeigt, menu.bigfont);
   glEnable(GL_LIGHTING);
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);

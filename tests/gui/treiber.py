@@ -1,5 +1,5 @@
 # The GUI test driver: quil in its own Xvfb, real input through xdotool, screenshots from xwd, its output.
-import os, pathlib, re, signal, subprocess, sys, tempfile, time
+import contextlib, os, pathlib, re, signal, subprocess, sys, tempfile, time
 
 WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer build
 HINTERGRUND, MENUGRAU, HELLBLAU, REQUESTERGRAU = (128, 128, 128), (191, 191, 191), (51, 166, 204), (204, 204, 204)
@@ -30,19 +30,24 @@ class Bild(bytes):  # a screenshot: the pixels row by row from the top, each blu
         return self[i + 2], self[i + 1], self[i]
 
 
-class Quil:  # in its own Xvfb and directory with the files inhalte; betreten (enterContext) ends them after the run
-    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, vorsatz=()):
-        self.verzeichnis = pathlib.Path(betreten(tempfile.TemporaryDirectory()))
-        for name, text in inhalte.items():
-            (self.verzeichnis / name).write_text(text)
-        lesen, schreiben = os.pipe()  # -noreset: a reset would close a connection just being made
-        betreten(Prozess(["Xvfb", "-screen", "0", "{}x{}x24".format(*bildschirm), "-nolisten", "tcp", "-noreset",
-                          "-displayfd", str(schreiben)], pass_fds=[schreiben], stderr=subprocess.DEVNULL))
+@contextlib.contextmanager
+def xvfb(breite, hoehe):  # an X server of its own while the block runs: the environment that shows on it
+    lesen, schreiben = os.pipe()  # -noreset: a reset would close a connection just being made
+    with Prozess(["Xvfb", "-screen", "0", f"{breite}x{hoehe}x24", "-nolisten", "tcp", "-noreset", "-displayfd",
+                  str(schreiben)], pass_fds=[schreiben], stderr=subprocess.DEVNULL):
         os.close(schreiben)
         with os.fdopen(lesen) as antwort:  # the display's number, written once Xvfb is ready; nothing if it dies
             nummer = antwort.readline().strip()
         assert nummer, "Xvfb startet nicht"
-        self.umgebung, self.bigfont = dict(os.environ, DISPLAY=":" + nummer, XAUTHORITY=""), 1 + (bildschirm[0] > 2500)
+        yield dict(os.environ, DISPLAY=":" + nummer, XAUTHORITY="")
+
+
+class Quil:  # in its own Xvfb and directory (or verzeichnis) with the files inhalte; betreten ends them after the run
+    def __init__(self, betreten, quil, argumente=(), bildschirm=(1600, 1200), inhalte={}, vorsatz=(), verzeichnis=None):
+        self.verzeichnis = pathlib.Path(verzeichnis or betreten(tempfile.TemporaryDirectory()))
+        for name, text in inhalte.items():
+            (self.verzeichnis / name).write_text(text)
+        self.umgebung, self.bigfont = betreten(xvfb(*bildschirm)), 1 + (bildschirm[0] > 2500)
         # LeakSanitizer learns the system's leaks; the library QUIL_VORLADEN keeps them nameable.
         env = dict(self.umgebung, LD_PRELOAD=os.getenv("QUIL_VORLADEN", ""), LSAN_OPTIONS=os.getenv("LSAN_OPTIONS", "")
                    + ":suppressions=" + str(pathlib.Path(__file__).resolve().with_name("lsan.supp")))
@@ -77,7 +82,7 @@ class Quil:  # in its own Xvfb and directory with the files inhalte; betreten (e
         xwd = self.xdotool("-id", self.fenster, "-silent", programm="xwd")
         kopf, breite, hoehe, farben = (int.from_bytes(xwd[4 * k:4 * k + 4], "big") for k in (0, 4, 5, 19))
         bild = Bild(xwd[kopf + 12 * farben:][:4 * breite * hoehe])
-        bild.breite = breite
+        bild.breite, bild.hoehe = breite, hoehe
         return bild
 
     def ruhig(self, passt=lambda bild: True, was="ein ruhiges Bild"):  # two screenshots in a row agree, passt holds
