@@ -406,26 +406,14 @@ TEST_F(Datei, SpeichernScheitert) {
 
 // "Open File..." reads quil's own text under any name, whatever its first line; a read that adds no atom says so.
 TEST_F(Datei, OeffnenLiestEigenenText) {
-  struct Fall {
-    const char* text;
-    int atome;
-    double z;  // the first atom's, turned as structure text turns it
-  };
-  const Fall faelle[] = {
-      {"; Wasser\n3 2\n O 0 0 1\n H 0.96 0 0\n H -0.24 0.93 0\n0 1\n0 2\n", 3, -1},
-      {"Titel\nKommentar\nmolekuele=1\n1 0\n O 0 0 2\n", 1, -2},
-      {"  1 0\n O 0 0 3\n", 1, -3},
-      {"TITLE Wasser\n1 0\n O 0 0 4\n", 1, -4},
-      {"HEADER\nEND\n", 0, 0},
-  };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.text);
+  for (const char* text : {"; Wasser\n1 0\n O 0 0 1\n", "Titel\nKommentar\nmolekuele=1\n1 0\n O 0 0 1\n",
+                           "  1 0\n O 0 0 1\n", "TITLE Wasser\n1 0\n O 0 0 1\n"}) {
     tabellen_leeren();
-    std::ofstream("wasser.txt") << f.text;
-    std::vector<Antwort> dialog = {{"", {"wasser.txt"}}};
-    if (f.atome == 0) dialog.push_back({"keine Atome in \"wasser.txt\" gefunden\n"});
-    bedienen(m_open_file, dialog);
-    EXPECT_EQ(anz_atome, f.atome);
-    EXPECT_EQ(atomliste[0].p.z, f.z);
+    std::ofstream("wasser.txt") << text;
+    bedienen(m_open_file, {{"", {"wasser.txt"}}});
+    EXPECT_EQ(atome(), "O0 ") << text;
+    EXPECT_EQ(atomliste[0].p.z, -1) << text;  // turned, as structure text is
   }
+  std::ofstream("wasser.txt") << "HEADER\nEND\n";
+  bedienen(m_open_file, {{"", {"wasser.txt"}}, {"keine Atome in \"wasser.txt\" gefunden\n"}});
 }
