@@ -10,10 +10,12 @@
 #include "model/zustand.h"
 #include "relax/shake.h"
 #include "text/schrift.h"
+#include "ui/bildabzug.h"
 #include "ui/fenster.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/befehle.h"
+#include "view/bildabzug_gl.h"
 #include "view/eingabe.h"
 #include "view/einpassen.h"
 #include "view/kamera.h"
@@ -69,7 +71,7 @@ int erledigt_gezeigt = 0;
 // change, so that it shows without waiting for the next input event.
 void menuthread_beobachten(int) {
   if (exitflag || requester1.aktiv != requester_gezeigt || menu.aktiv != menu_gezeigt ||
-      menu.erledigt != erledigt_gezeigt)
+      menu.erledigt != erledigt_gezeigt || bild_angefordert())  // or waits for a picture
     glutPostRedisplay();
   glutTimerFunc(100, menuthread_beobachten, 0);
 }
@@ -125,6 +127,7 @@ void display() {
     return;
   }
   glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+  bildabzug_bedienen([] { licht_setzen(), szene_zeichnen(); });
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   licht_setzen();
   menu_text_zeichnen();
