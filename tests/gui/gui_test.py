@@ -63,8 +63,8 @@ class FensterTest(QuilTest):
         self.assertTrue(dunkel(offen, 50 + 4 * b, 50 + 2 * b, 50 + 60 * b, 50 + 20 * b), "kein Text \"quil\"")
         q.ruhig(lambda bild: bild == leer, "das Bild ohne Box")
         markiert = q.ende()[2]
-        self.pruefe_farbe(markiert, (60 * b, 88 * b), HELLBLAU)  # the third row of column "File"
-        self.assertTrue(dunkel(markiert, 8 * b, 72 * b, 56 * b, 95 * b), "kein Text \"Exit\"")
+        self.pruefe_farbe(markiert, (60 * b, 112 * b), HELLBLAU)  # the fourth row of column "File"
+        self.assertTrue(dunkel(markiert, 8 * b, 96 * b, 56 * b, 119 * b), "kein Text \"Exit\"")
 
 
 class GrossesFensterTest(FensterTest):
@@ -183,7 +183,7 @@ class AffeTest(QuilTest):
     """A monkey (QUIL_AFFE="SEED EVENTS SECONDS"); then quil saves a file that reads back and exits with 0."""
     TASTEN = [*"abcdefghijklmnopqrstuvwxyz0123456789AMNH", *"question BackSpace Delete Left Right Up Down Prior Next"
               " Home Tab space period".split(), *["Return", "Escape"] * 6]
-    MENU = [(x, zeile) for x, n in [(30, 2), (100, 6), (200, 2), (300, 2)] for zeile in range(1, n + 1)]  # not Exit
+    MENU = [(x, zeile) for x, n in [(30, 3), (100, 6), (200, 2), (300, 2)] for zeile in range(1, n + 1)]  # not Exit
 
     def ereignis(self, zufall, q):  # a key, click (4, 5: the wheel), drag or menu pick; only the last in the bar
         art = zufall.random()
