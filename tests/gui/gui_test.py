@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # GUI tests of quil under Xvfb with real X input, one run per user task. QUIL=PROGRAMM [QUIL_VORLADEN=BIB]
-import collections, math, os, pathlib, random, time, unittest
+import collections, math, os, pathlib, random, struct, time, unittest, zlib
 
 from szene import SICHTBAR, Ansicht, V, molekuele
 from treiber import HELLBLAU, HINTERGRUND, MENU, Quil, farbe_passt, requester_offen
@@ -17,6 +17,25 @@ def dunkel(bild, links, oben, rechts, unten, grenze=60):
 
 def elemente(atome):
     return [e for e, _ in atome]
+
+
+def png_lesen(daten):  # width, height and the rows from the top, three bytes a pixel, of an 8-bit RGB PNG
+    breite, hoehe = struct.unpack(">II", daten[16:24])
+    i, idat = 8, b""
+    while i < len(daten):
+        laenge, art = struct.unpack(">I4s", daten[i:i + 8])
+        idat, i = idat + (daten[i + 8:i + 8 + laenge] if art == b"IDAT" else b""), i + 12 + laenge
+    roh, n, zeilen = zlib.decompress(idat), 3 * breite + 1, [bytearray(3 * breite)]
+    for y in range(hoehe):  # undo each row's filter: none, sub, up, average, Paeth
+        art, z, o = roh[y * n], bytearray(roh[y * n + 1:(y + 1) * n]), zeilen[-1]
+        for x in range(n - 1):
+            a, b, c = (z[x - 3], o[x], o[x - 3]) if x >= 3 else (0, o[x], 0)
+            if art == 4:
+                p = a + b - c
+                a = a if abs(p - a) <= min(abs(p - b), abs(p - c)) else b if abs(p - b) <= abs(p - c) else c
+            z[x] = (z[x] + (0, a, b, (a + b) // 2, a)[art]) & 255
+        zeilen.append(z)
+    return breite, hoehe, zeilen[1:]
 
 
 class QuilTest(unittest.TestCase):
@@ -177,6 +196,27 @@ class GleichzeitigTest(QuilTest):
         q.taste("Escape", "Escape")
         q.ende()
         self.assertRegex(q.ausgabe(), '"wasser.mol" eingelesen\n(.|\n)*shake (off|fertig)\n')
+
+
+class ExportTest(QuilTest):
+    """Export... as PNG, the window's scene without the bar; a PDB over a file kept on "nein", replaced on "ja"."""
+
+    def test_export(self):
+        q, _ = self.starten(inhalte={"Alanin.xyz": ALANIN, "a.pdb": "alt\n"})
+        fenster = q.bild()
+        q.menu("Export", "bild.png")
+        q.warten_auf('"bild.png" als PNG geschrieben')
+        breite, hoehe, zeilen = png_lesen((q.verzeichnis / "bild.png").read_bytes())
+        self.assertEqual((breite, hoehe), (q.breite, q.hoehe))
+        szene = range(23 * q.bigfont, hoehe - 40 * q.bigfont)  # below the bar, above the message line
+        self.assertEqual([(x, y) for y in szene for x in range(breite)
+                          if tuple(zeilen[y][3 * x:3 * x + 3]) != fenster.pixel(x, y)], [])
+        for knopf, anfang in [(2, "alt"), (1, "HETATM    1  N1  UNL A")]:  # "nein", then "ja"
+            q.menu("Export", "a.pdb")
+            q.antworten(knopf, 2)  # 'Datei "a.pdb" schon vorhanden. Ersetzen?'
+            q.warten_auf('"a.pdb" als PDB geschrieben: 13 Atome, 12 Bindungen' if knopf == 1 else "")
+            self.assertTrue((q.verzeichnis / "a.pdb").read_text().startswith(anfang))
+        q.ende()
 
 
 class AffeTest(QuilTest):
