@@ -19,21 +19,17 @@ def elemente(atome):
     return [e for e, _ in atome]
 
 
-def png_lesen(daten):  # width, height and the rows from the top, three bytes a pixel, of an 8-bit RGB PNG
+def png_lesen(daten):  # width, height and the rows from the top of an 8-bit RGB PNG, each its filter byte first
     breite, hoehe = struct.unpack(">II", daten[16:24])
-    i, idat = 8, b""
+    i, n, idat, zeilen = 8, 3 * breite + 1, b"", [bytes(3 * breite + 1)]
     while i < len(daten):
         laenge, art = struct.unpack(">I4s", daten[i:i + 8])
-        idat, i = idat + (daten[i + 8:i + 8 + laenge] if art == b"IDAT" else b""), i + 12 + laenge
-    roh, n, zeilen = zlib.decompress(idat), 3 * breite + 1, [bytearray(3 * breite)]
-    for y in range(hoehe):  # undo each row's filter: none, sub, up, average, Paeth
-        art, z, o = roh[y * n], bytearray(roh[y * n + 1:(y + 1) * n]), zeilen[-1]
-        for x in range(n - 1):
-            a, b, c = (z[x - 3], o[x], o[x - 3]) if x >= 3 else (0, o[x], 0)
-            if art == 4:
-                p = a + b - c
-                a = a if abs(p - a) <= min(abs(p - b), abs(p - c)) else b if abs(p - b) <= abs(p - c) else c
-            z[x] = (z[x] + (0, a, b, (a + b) // 2, a)[art]) & 255
+        idat, i = idat + daten[i + 8:i + 8 + laenge] * (art == b"IDAT"), i + 12 + laenge
+    for z in map(bytearray, zip(*[iter(zlib.decompress(idat))] * n)):
+        for x in range(1, n):  # each byte's filter undone: none, sub, up, average, Paeth
+            a, b, c = (z[x - 3], zeilen[-1][x], zeilen[-1][x - 3]) if x > 3 else (0, zeilen[-1][x], 0)
+            z[x] = (z[x] + (0, a, b, (a + b) // 2, z[0] == 4 and min((abs(b - c), 0, a), (abs(a - c), 1, b),
+                                                                       (abs(a + b - 2 * c), 2, c))[2])[z[0]]) & 255
         zeilen.append(z)
     return breite, hoehe, zeilen[1:]
 
@@ -210,7 +206,7 @@ class ExportTest(QuilTest):
         self.assertEqual((breite, hoehe), (q.breite, q.hoehe))
         szene = range(23 * q.bigfont, hoehe - 40 * q.bigfont)  # below the bar, above the message line
         self.assertEqual([(x, y) for y in szene for x in range(breite)
-                          if tuple(zeilen[y][3 * x:3 * x + 3]) != fenster.pixel(x, y)], [])
+                          if tuple(zeilen[y][3 * x + 1:3 * x + 4]) != fenster.pixel(x, y)], [])
         for knopf, anfang in [(2, "alt"), (1, "HETATM    1  N1  UNL A")]:  # "nein", then "ja"
             q.menu("Export", "a.pdb")
             q.antworten(knopf, 2)  # 'Datei "a.pdb" schon vorhanden. Ersetzen?'
