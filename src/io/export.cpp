@@ -2,10 +2,13 @@
 // bonds that join two atoms of the run. Orders 1.5 and 4 are aromatic, MDL's bond type 4.
 #include "io/export.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/elemente.h"
@@ -146,17 +149,14 @@ bool endet_mit(const char* name, const char* endung) {
 }  // namespace
 
 Exportformat exportformat(const char* name) {
-  struct Endung {
-    const char* endung;
-    Exportformat format;
-  };
+  using Endung = std::pair<const char*, Exportformat>;
   static const Endung endungen[] = {{".xyz", Exportformat::xyz}, {".mol", Exportformat::mol},
                                     {".mdl", Exportformat::mol}, {".sdf", Exportformat::sdf},
                                     {".sd", Exportformat::sdf},  {".pdb", Exportformat::pdb},
                                     {".ent", Exportformat::pdb}, {".png", Exportformat::png}};
-  for (const Endung& e : endungen)
-    if (endet_mit(name, e.endung)) return e.format;
-  return Exportformat::unbekannt;
+  auto e = std::find_if(std::begin(endungen), std::end(endungen),
+                        [name](const Endung& e) { return endet_mit(name, e.first); });
+  return e == std::end(endungen) ? Exportformat::unbekannt : e->second;
 }
 
 const char* formatname(Exportformat f) {
@@ -166,10 +166,9 @@ const char* formatname(Exportformat f) {
 
 const char* export_hindernis(Exportformat f, int mnr) {
   std::vector<Teil> t = teile(f, mnr);
-  if (f == Exportformat::mol || f == Exportformat::sdf)
-    for (const Teil& teil : t)
-      if (teil.bis - teil.von > 999 || bindungen_in(teil) > 999)
-        return "\"%s\" nicht geschrieben:\nmehr als 999 Atome oder Bindungen in einem V2000-Molekuel.\n";
+  auto zu_gross = [](const Teil& teil) { return teil.bis - teil.von > 999 || bindungen_in(teil) > 999; };
+  if ((f == Exportformat::mol || f == Exportformat::sdf) && std::any_of(t.begin(), t.end(), zu_gross))
+    return "\"%s\" nicht geschrieben:\nmehr als 999 Atome oder Bindungen in einem V2000-Molekuel.\n";
   bool pdb = f == Exportformat::pdb;
   if (f != Exportformat::xyz && !spalten_reichen(t, pdb ? "%.3f" : "%.4f", pdb ? 8 : 10))
     return "\"%s\" nicht geschrieben:\nKoordinaten zu gross fuer die Spalten des Formats.\n";
