@@ -2,13 +2,15 @@
 // recognises other files by their content, as start-up does with the first file; what is not
 // recognised is read as structure text. Saving proposes
 // "default.xyz" and then the series "default1.xyz", "default2.xyz", ...; a file of the chosen name
-// is never replaced.
+// is never replaced. A name with the ending of a format other programs read is written in that
+// format, as the export writes it.
 #include "edit/datei.h"
 
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 
+#include "edit/export.h"
 #include "io/datei.h"
 #include "io/sniff.h"
 #include "io/start.h"
@@ -24,8 +26,15 @@ namespace {
 using Sperre = std::lock_guard<std::mutex>;
 
 constexpr int NAMENSLAENGE = 200;
+const char vorhanden[] = "Datei \"%s\" schon vorhanden.\nNichts gespeichert.\n";
 
 bool automatisch(const char* name) { return std::strncmp(name, "default", 7) == 0; }
+
+// Structure text is saved under every other name, ".xyz" and names without a known ending alike.
+bool fremdformat(const char* name) {
+  Exportformat f = exportformat(name);
+  return f != Exportformat::xyz && f != Exportformat::unbekannt;
+}
 
 // What to save: a molecule number, -1 everything as one molecule, -2 all molecules in blocks.
 // False when the user cancels or names no molecule.
@@ -60,6 +69,10 @@ bool auswahl_fragen(int molekuele, int& mnr) {
 // Writes the choice mnr to a new file of the given name; an automatic name that is taken moves on
 // to the next free number of the series.
 void schreiben(char* filename, int mnr, int& defaultnr) {
+  if (fremdformat(filename)) {
+    if (exportieren(filename, exportformat(filename), mnr, false) == Anlegen::vorhanden) myprints(vorhanden, filename);
+    return;
+  }
   for (;;) {
     if (automatisch(filename))
       while (datei_vorhanden(filename)) std::snprintf(filename, NAMENSLAENGE, "default%d.xyz", defaultnr++);
@@ -76,7 +89,7 @@ void schreiben(char* filename, int mnr, int& defaultnr) {
     }
     if (ergebnis == Anlegen::erledigt) return gespeichert_melden(mnr, filename);
     if (ergebnis == Anlegen::fehler) return myprints("kann \"%s\" nicht erstellen.\nNichts gespeichert.\n", filename);
-    if (!automatisch(filename)) return myprints("Datei \"%s\" schon vorhanden.\nNichts gespeichert.\n", filename);
+    if (!automatisch(filename)) return myprints(vorhanden, filename);
   }
 }
 
@@ -117,6 +130,6 @@ void m_save_file(long) {
   if (molekuele > 1 && !auswahl_fragen(molekuele, mnr)) return;
   const char* titel = mnr == -2 ? "Speichere alle Molekuele in xyz-Datei" : "Speichere Molekuel in xyz-Datei";
   if (nachfilenamefragen(titel, filename, NAMENSLAENGE) != 1) return;
-  if (automatisch(filename)) defaultnr++;
+  if (automatisch(filename) && !fremdformat(filename)) defaultnr++;
   schreiben(filename, mnr, defaultnr);
 }

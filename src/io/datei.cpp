@@ -1,5 +1,5 @@
-// New files appear complete or not at all: the text goes to a temporary file in the same
-// directory, which is then moved under its name without replacing anything.
+// Files appear complete or not at all: the text goes to a temporary file in the same directory,
+// which is then moved under its name, without replacing anything or replacing the old file.
 #include "io/datei.h"
 
 #include <fcntl.h>
@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -43,18 +44,33 @@ int einsetzen(const std::string& temp, const char* name) {
   return fehler;
 }
 
+// The whole text in a temporary file beside name, with the permissions of the file it may replace;
+// false when that fails, and then nothing is left.
+bool vorbereiten(const char* name, const std::function<void(FILE*)>& schreiber, std::string& temp) {
+  int fd = temporaer_oeffnen(name, temp);
+  if (fd < 0) return false;
+  struct stat alt;
+  if (stat(name, &alt) == 0 && S_ISREG(alt.st_mode)) fchmod(fd, alt.st_mode & 07777);
+  if (schreiben(fd, schreiber)) return true;
+  unlink(temp.c_str());
+  return false;
+}
+
 }  // namespace
 
 Anlegen datei_anlegen(const char* name, const std::function<void(FILE*)>& schreiber) {
   std::string temp;
-  int fd = temporaer_oeffnen(name, temp);
-  if (fd < 0) return Anlegen::fehler;
-  if (!schreiben(fd, schreiber)) {
-    unlink(temp.c_str());
-    return Anlegen::fehler;
-  }
+  if (!vorbereiten(name, schreiber, temp)) return Anlegen::fehler;
   int fehler = einsetzen(temp, name);
   return fehler == 0 ? Anlegen::erledigt : fehler == EEXIST ? Anlegen::vorhanden : Anlegen::fehler;
+}
+
+Anlegen datei_ersetzen(const char* name, const std::function<void(FILE*)>& schreiber) {
+  std::string temp;
+  if (!vorbereiten(name, schreiber, temp)) return Anlegen::fehler;
+  if (std::rename(temp.c_str(), name) == 0) return Anlegen::erledigt;
+  unlink(temp.c_str());
+  return Anlegen::fehler;
 }
 
 FILE* zum_lesen_oeffnen(const char* name) {

@@ -7,6 +7,7 @@
 #include "edit/abstand.h"
 #include "edit/atome.h"
 #include "edit/datei.h"
+#include "edit/export.h"
 #include "edit/neuesatom.h"
 #include "edit/programm.h"
 #include "edit/undo.h"
@@ -76,8 +77,8 @@ void menu_eintragen() {
   menu.setmenu(4, "Open File...", "Undo", "Shake", "Ueber", m_open_file, m_undo, m_shake, m_ueber);
   menu.setmenu(4, "Save File...", "Atom aendern...", "Shake off  <ESC>", "Hilfe  H", m_save_file, m_atom_aendern,
                m_shake_off, m_hilfe);
-  menu.setmenu(2, "Exit", "Bindung aendern...", m_quit, m_bindung);
-  menu.setmenu(2, keiner, "Molekuel rotieren...", leer, m_molek_rot);
+  menu.setmenu(2, "Export...", "Bindung aendern...", m_export, m_bindung);
+  menu.setmenu(2, "Exit", "Molekuel rotieren...", m_quit, m_molek_rot);
   menu.setmenu(2, keiner, "neues Atom...", leer, m_neuesatom);
   menu.setmenu(2, keiner, "Editmodus off   <ESC>", leer, m_edit_off);
 }

@@ -12,11 +12,13 @@
 #include "model/zustand.h"
 #include "relax/shake.h"
 #include "text/schrift.h"
+#include "ui/bildabzug.h"
 #include "ui/fenster.h"
 #include "ui/meldung.h"
 #include "ui/menu.h"
 #include "ui/requester.h"
 #include "view/befehle.h"
+#include "view/bildabzug_gl.h"
 #include "view/eingabe.h"
 #include "view/einpassen.h"
 #include "view/kamera.h"
@@ -70,10 +72,11 @@ std::string meldung_gezeigt;
 
 // The menu thread must not call GLUT: a timer on the main thread asks for a frame when the
 // exit command ran, a requester opened or the menu bar closed there, a handler finished its
-// change, or the message line changed, so that it shows without waiting for the next input event.
+// change, the message line changed, or a picture of the scene is waited for, so that it shows
+// without waiting for the next input event.
 void menuthread_beobachten(int) {
   if (exitflag || requester1.aktiv != requester_gezeigt || menu.aktiv != menu_gezeigt ||
-      menu.erledigt != erledigt_gezeigt || meldung_jetzt() != meldung_gezeigt)
+      menu.erledigt != erledigt_gezeigt || meldung_jetzt() != meldung_gezeigt || bild_angefordert())
     glutPostRedisplay();
   glutTimerFunc(100, menuthread_beobachten, 0);
 }
@@ -130,6 +133,7 @@ void display() {
     return;
   }
   glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+  bildabzug_bedienen([] { licht_setzen(), szene_zeichnen(); });
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   licht_setzen();
   menu_text_zeichnen();

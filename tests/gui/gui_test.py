@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # GUI tests of quil under Xvfb with real X input, one run per user task. QUIL=PROGRAMM [QUIL_VORLADEN=BIB]
-import collections, math, os, pathlib, random, time, unittest
+import collections, math, os, pathlib, random, struct, time, unittest, zlib
 
 from szene import SICHTBAR, Ansicht, V, molekuele
 from treiber import HELLBLAU, HINTERGRUND, MENU, MENUGRAU, Quil, farbe_passt, requester_offen
@@ -17,6 +17,21 @@ def dunkel(bild, links, oben, rechts, unten, grenze=60):
 
 def elemente(atome):
     return [e for e, _ in atome]
+
+
+def png_lesen(daten):  # width, height and the rows from the top of an 8-bit RGB PNG, each its filter byte first
+    breite, hoehe = struct.unpack(">II", daten[16:24])
+    i, n, idat, zeilen = 8, 3 * breite + 1, b"", [bytes(3 * breite + 1)]
+    while i < len(daten):
+        laenge, art = struct.unpack(">I4s", daten[i:i + 8])
+        idat, i = idat + daten[i + 8:i + 8 + laenge] * (art == b"IDAT"), i + 12 + laenge
+    for z in map(bytearray, zip(*[iter(zlib.decompress(idat))] * n)):
+        for x in range(1, n):  # each byte's filter undone: none, sub, up, average, Paeth
+            a, b, c = (z[x - 3], zeilen[-1][x], zeilen[-1][x - 3]) if x > 3 else (0, zeilen[-1][x], 0)
+            z[x] = (z[x] + (0, a, b, (a + b) // 2, z[0] == 4 and min((abs(b - c), 0, a), (abs(a - c), 1, b),
+                                                                       (abs(a + b - 2 * c), 2, c))[2])[z[0]]) & 255
+        zeilen.append(z)
+    return breite, hoehe, zeilen[1:]
 
 
 class QuilTest(unittest.TestCase):
@@ -63,8 +78,8 @@ class FensterTest(QuilTest):
         self.assertTrue(dunkel(offen, 50 + 4 * b, 50 + 2 * b, 50 + 60 * b, 50 + 20 * b), "kein Text \"quil\"")
         q.ruhig(lambda bild: bild == leer, "das Bild ohne Box")
         markiert = q.ende()[2]
-        self.pruefe_farbe(markiert, (60 * b, 88 * b), HELLBLAU)  # the third row of column "File"
-        self.assertTrue(dunkel(markiert, 8 * b, 72 * b, 56 * b, 95 * b), "kein Text \"Exit\"")
+        self.pruefe_farbe(markiert, (60 * b, 112 * b), HELLBLAU)  # the fourth row of column "File"
+        self.assertTrue(dunkel(markiert, 8 * b, 96 * b, 56 * b, 119 * b), "kein Text \"Exit\"")
 
 
 class GrossesFensterTest(FensterTest):
@@ -225,11 +240,32 @@ class GleichzeitigTest(QuilTest):
         self.assertRegex(q.ausgabe(), '"wasser.mol" eingelesen\n(.|\n)*shake (off|fertig)\n')
 
 
+class ExportTest(QuilTest):
+    """Export... as PNG, the window's scene without the bar; a PDB over a file kept on "nein", replaced on "ja"."""
+
+    def test_export(self):
+        q, _ = self.starten(inhalte={"Alanin.xyz": ALANIN, "a.pdb": "alt\n"})
+        fenster = q.bild()
+        q.menu("Export", "bild.png")
+        q.warten_auf('"bild.png" als PNG geschrieben')
+        breite, hoehe, zeilen = png_lesen((q.verzeichnis / "bild.png").read_bytes())
+        self.assertEqual((breite, hoehe), (q.breite, q.hoehe))
+        szene = range(23 * q.bigfont, hoehe - 40 * q.bigfont)  # below the bar, above the message line
+        self.assertEqual([(x, y) for y in szene for x in range(breite)
+                          if tuple(zeilen[y][3 * x + 1:3 * x + 4]) != fenster.pixel(x, y)], [])
+        for knopf, anfang in [(2, "alt"), (1, "HETATM    1  N1  UNL A")]:  # "nein", then "ja"
+            q.menu("Export", "a.pdb")
+            q.antworten(knopf, 2)  # 'Datei "a.pdb" schon vorhanden. Ersetzen?'
+            q.warten_auf('"a.pdb" als PDB geschrieben: 13 Atome, 12 Bindungen' if knopf == 1 else "")
+            self.assertTrue((q.verzeichnis / "a.pdb").read_text().startswith(anfang))
+        q.ende()
+
+
 class AffeTest(QuilTest):
     """A monkey (QUIL_AFFE="SEED EVENTS SECONDS"); then quil saves a file that reads back and exits with 0."""
     TASTEN = [*"abcdefghijklmnopqrstuvwxyz0123456789AMNH", *"question BackSpace Delete Left Right Up Down Prior Next"
               " Home Tab space period".split(), *["Return", "Escape"] * 6]
-    MENU = [(x, zeile) for x, n in [(30, 2), (100, 6), (200, 2), (300, 2)] for zeile in range(1, n + 1)]  # not Exit
+    MENU = [(x, zeile) for x, n in [(30, 3), (100, 6), (200, 2), (300, 2)] for zeile in range(1, n + 1)]  # not Exit
 
     def ereignis(self, zufall, q):  # a key, click (4, 5: the wheel), drag or menu pick; only the last in the bar
         art = zufall.random()

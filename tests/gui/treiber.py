@@ -4,7 +4,7 @@ import contextlib, os, pathlib, re, signal, subprocess, sys, tempfile, time
 WARTEZEIT = 60.0  # seconds for anything to happen; generous for the sanitizer build
 HINTERGRUND, MENUGRAU, HELLBLAU, REQUESTERGRAU = (128, 128, 128), (191, 191, 191), (51, 166, 204), (204, 204, 204)
 # Where each menu entry is: the x of its column's title and its row under the bar (small font).
-MENU = {"Open": (30, 1), "Save": (30, 2), "Exit": (30, 3), "Undo": (100, 1), "Bindung": (100, 3),
+MENU = {"Open": (30, 1), "Save": (30, 2), "Export": (30, 3), "Exit": (30, 4), "Undo": (100, 1), "Bindung": (100, 3),
         "neues Atom": (100, 5), "Shake": (200, 1), "Ueber": (300, 1)}
 
 signal.signal(signal.SIGTERM, lambda nummer, _: sys.exit(128 + nummer))  # ctest's time-out: the clean-ups run

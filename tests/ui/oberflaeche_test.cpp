@@ -37,8 +37,8 @@ TEST(MenuTest, MouseEventsOneAfterAnother) {
                   {"the release picks it", los, 100, 53, 3, 1, 9, true},
                   {"the right button moves to Optimize", rechts, 160, 10, 2, 2, 9, false},
                   {"along the bar to File", ziehen, 20, 10, 2, 0, 9, false},
-                  {"row 4 of File is empty", ziehen, 20, 101, 2, 0, 9, false},
-                  {"a release there picks nothing", los, 20, 101, 2, 0, 9, false},
+                  {"row 5 of File is empty", ziehen, 20, 125, 2, 0, 9, false},
+                  {"a release there picks nothing", los, 20, 125, 2, 0, 9, false},
                   {"below y 320 it closes", ziehen, 100, 321, 0, 0, 9, false}};
   for (const Schritt& s : schritte) {
     SCOPED_TRACE(s.was);
@@ -64,8 +64,8 @@ TEST(MenuTest, TheMenuThreadRunsTheHandlers) {
   EXPECT_STREQ(requester1.text, "quil\nVersion 0.8");
   EXPECT_EQ(menu.status, 0);
   requester1.key(13, 0, 0);
-  druck(20, 10), druck(20, 10), ziehen(20, 77), los(20, 77);  // File, Exit
-  menuthread.join();                                          // returns only because Exit stopped the loop
+  druck(20, 10), druck(20, 10), ziehen(20, 101), los(20, 101);  // File, Exit
+  menuthread.join();                                            // returns only because Exit stopped the loop
   EXPECT_EQ(exitflag, 1);
   EXPECT_EQ(aufrufe, 1);
 }
