@@ -1,0 +1,9 @@
+// Aromatic rings of a bond graph with its double bonds placed (one Kekule structure): planar
+// rings, every atom in the conjugated system, 4n+2 pi electrons; fused pairs of rings too.
+#pragma once
+
+#include "model/bindungsgraph.h"
+
+// Marks the bonds of every aromatic ring; a bond that two rings share, aromatic only together
+// (as in azulene), becomes single.
+void aromaten_markieren(Bindungsgraph& g);
