@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the test set of the bond perception as an SD file: each SMILES of a list (lines
 "SMILES name class") with its hydrogens, embedded in 3-D by RDKit's ETKDG from a fixed seed and
-relaxed with MMFF94 (UFF where MMFF has no parameters). Variants for trying the perception on
-other geometries: --variante polar keeps only the hydrogens on N, O, S and P (as docking poses
+relaxed with MMFF94 (UFF where MMFF has no parameters; --kraftfeld uff, or keins for ETKDG's
+geometry as it stands). Variants for trying the perception on other geometries: --variante polar keeps only the hydrogens on N, O, S and P (as docking poses
 carry them), ohne-h none (as many crystal structures); --stoerung S moves every atom by a normal
 deviate of S Angstrom in each coordinate (from --saat).
 
@@ -15,15 +15,15 @@ from rdkit.Chem import AllChem
 from rdkit.Geometry import Point3D
 
 
-def einbetten(smiles, saat):
+def einbetten(smiles, saat, kraftfeld):
     m = Chem.AddHs(Chem.MolFromSmiles(smiles))
     parameter = AllChem.ETKDGv3()
     parameter.randomSeed = saat
     if AllChem.EmbedMolecule(m, parameter) != 0:
         raise ValueError("nicht eingebettet")
-    if AllChem.MMFFHasAllMoleculeParams(m):
+    if kraftfeld == "mmff" and AllChem.MMFFHasAllMoleculeParams(m):
         AllChem.MMFFOptimizeMolecule(m, maxIters=2000)
-    else:
+    elif kraftfeld != "keins":
         AllChem.UFFOptimizeMolecule(m, maxIters=2000)
     return m
 
@@ -48,6 +48,7 @@ def main():
     argumente.add_argument("liste")
     argumente.add_argument("ausgabe")
     argumente.add_argument("--variante", choices=["voll", "polar", "ohne-h"], default="voll")
+    argumente.add_argument("--kraftfeld", choices=["mmff", "uff", "keins"], default="mmff")
     argumente.add_argument("--stoerung", type=float, default=0.0)
     argumente.add_argument("--saat", type=int, default=20260)
     a = argumente.parse_args()
@@ -57,7 +58,7 @@ def main():
         if not zeile.strip() or zeile.startswith("#"):
             continue
         smiles, name, klasse = zeile.split()
-        m = einbetten(smiles, a.saat)
+        m = einbetten(smiles, a.saat, a.kraftfeld)
         if a.variante != "voll":
             m = ohne_wasserstoffe(m, a.variante == "polar")
         lage = m.GetConformer()

@@ -12,40 +12,6 @@ namespace {
 constexpr int MAX_RING = 8;
 constexpr double EBEN = 0.25;  // furthest a ring atom may lie from the ring's plane, in Angstrom
 
-// Which bonds lie on a ring: those that are no bridge of the graph (Tarjan's low points).
-std::vector<char> ringbindungen(const Bindungsgraph& g) {
-  const int n = static_cast<int>(g.atome.size());
-  std::vector<char> ring(g.kanten.size(), 1);
-  std::vector<int> zeit(n, -1), tief(n, 0), kante_hinein(n, -1), stapel, naechste(n, 0);
-  int uhr = 0;
-  for (int s = 0; s < n; s++) {
-    if (zeit[s] >= 0) continue;
-    zeit[s] = tief[s] = uhr++;
-    stapel.assign(1, s);
-    while (!stapel.empty()) {
-      int v = stapel.back();
-      if (naechste[v] < g.grad(v)) {
-        int k = g.an[v][naechste[v]++], w = g.partner(k, v);
-        if (k == kante_hinein[v]) continue;
-        if (zeit[w] < 0) {
-          zeit[w] = tief[w] = uhr++;
-          kante_hinein[w] = k;
-          stapel.push_back(w);
-        } else {
-          tief[v] = std::min(tief[v], zeit[w]);
-        }
-        continue;
-      }
-      stapel.pop_back();
-      if (stapel.empty()) continue;
-      int u = stapel.back();
-      tief[u] = std::min(tief[u], tief[v]);
-      if (tief[v] > zeit[u]) ring[kante_hinein[v]] = 0;
-    }
-  }
-  return ring;
-}
-
 // The pi electrons atom a gives an aromatic ring, -1 when it cannot be part of one. A double bond
 // from N to a lone O stands for N+-O- and counts for nothing.
 int pi_elektronen(const Bindungsgraph& g, int a, const std::vector<char>& ring) {
@@ -180,6 +146,40 @@ void paare_markieren(Bindungsgraph& g, const std::vector<Ring>& ringe, const std
 }
 
 }  // namespace
+
+// The bridges of the graph by Tarjan's low points: every other bond lies on a ring.
+std::vector<char> ringbindungen(const Bindungsgraph& g) {
+  const int n = static_cast<int>(g.atome.size());
+  std::vector<char> ring(g.kanten.size(), 1);
+  std::vector<int> zeit(n, -1), tief(n, 0), kante_hinein(n, -1), stapel, naechste(n, 0);
+  int uhr = 0;
+  for (int s = 0; s < n; s++) {
+    if (zeit[s] >= 0) continue;
+    zeit[s] = tief[s] = uhr++;
+    stapel.assign(1, s);
+    while (!stapel.empty()) {
+      int v = stapel.back();
+      if (naechste[v] < g.grad(v)) {
+        int k = g.an[v][naechste[v]++], w = g.partner(k, v);
+        if (k == kante_hinein[v]) continue;
+        if (zeit[w] < 0) {
+          zeit[w] = tief[w] = uhr++;
+          kante_hinein[w] = k;
+          stapel.push_back(w);
+        } else {
+          tief[v] = std::min(tief[v], zeit[w]);
+        }
+        continue;
+      }
+      stapel.pop_back();
+      if (stapel.empty()) continue;
+      int u = stapel.back();
+      tief[u] = std::min(tief[u], tief[v]);
+      if (tief[v] > zeit[u]) ring[kante_hinein[v]] = 0;
+    }
+  }
+  return ring;
+}
 
 void aromaten_markieren(Bindungsgraph& g) {
   std::vector<char> ring = ringbindungen(g);

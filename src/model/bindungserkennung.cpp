@@ -36,6 +36,7 @@ const double cordero[97] = {0,    0.31, 0.28, 1.28, 0.96, 0.84, 0.76, 0.71, 0.66
 constexpr double SPAETE_ACTINOIDE = 1.69;
 constexpr double TOLERANZ = 0.45;  // added to the sum of the radii, as Open Babel and Jmol do
 constexpr double MINDESTABSTAND = 0.4;
+constexpr double DREIRING = 1.15;  // no longer bond closes a three-membered ring
 
 // Triple bonds and linear atoms; sp2 carbon beside its neighbours.
 constexpr double DREIFACH = 0.84;    // length over the single bond below which a triple bond fits
@@ -81,6 +82,7 @@ struct Lage {
   double kurz = 9;         // q of its shortest bond to a heavy atom
   bool sicher = false;     // its hydrogens are all there
   bool frei = false;       // a nitrogen that may carry a hydrogen not in the file, or a double bond
+  int fehlend = 0;         // bonds short of its valence
   int kap = 0, rang = 0;   // pi bonds it takes at most; how much it matters that it gets them
 };
 
@@ -130,7 +132,16 @@ std::vector<Kandidat> nahe_paare(const Bindungsgraph& g) {
   return paare;
 }
 
-// The bonds: the relatively shortest first, each while both atoms have room for another neighbour.
+bool gemeinsamer_nachbar(const Bindungsgraph& g, int a, int b) {
+  for (int k : g.an[a])
+    for (int l : g.an[b])
+      if (g.partner(k, a) == g.partner(l, b)) return true;
+  return false;
+}
+
+// The bonds: the relatively shortest first, each while both atoms have room for another neighbour;
+// a long one between two atoms with a common neighbour is the far side of a small ring (as across
+// bicyclo[1.1.1]pentane), no bond.
 void verbinden(Bindungsgraph& g) {
   std::vector<Kandidat> paare = nahe_paare(g);
   std::sort(paare.begin(), paare.end(), [](const Kandidat& x, const Kandidat& y) {
@@ -139,6 +150,7 @@ void verbinden(Bindungsgraph& g) {
   g.an.assign(g.atome.size(), {});
   for (const Kandidat& c : paare) {
     if (g.grad(c.a) >= hoechstens(g.atome[c.a].z) || g.grad(c.b) >= hoechstens(g.atome[c.b].z)) continue;
+    if (c.q > DREIRING && gemeinsamer_nachbar(g, c.a, c.b)) continue;
     g.an[c.a].push_back(static_cast<int>(g.kanten.size()));
     g.an[c.b].push_back(static_cast<int>(g.kanten.size()));
     g.kanten.push_back({c.a, c.b, c.q, 0, false});
@@ -177,7 +189,8 @@ int valenz(const Bindungsgraph& g, int a, const Lage& l) {
     case 32:
     case 50: return 4;
     case 7:
-      if (l.grad >= 3 && endatom(g, a, 8)) return 5;
+      if (l.grad >= 4 && endatom(g, a, 8)) return 5;
+      if (l.grad == 3 && endatom(g, a, 8) && (l.sicher || l.winkelsumme >= EBEN)) return 5;  // not R2N-OH
       if (l.grad == 2 && l.gestreckt && endatom(g, a, 7)) return 5;
       return l.grad >= 4 ? 4 : 3;
     case 8: return l.grad >= 3 ? 3 : 2;
@@ -218,9 +231,44 @@ int nach_geometrie(const Bindungsgraph& g, int a, const Lage& l, int fehlend) {
   }
 }
 
+// Whether atom a, taking no pi bond by its valence or its bond lengths, may take one for a
+// neighbour that is left without: a planar nitrogen with three neighbours as a cation (pyridinium,
+// iminium, amidinium, guanidinium), an oxygen between two heavy atoms (pyrylium), and an atom
+// whose hydrogens may be missing that its bond length alone kept from a double bond.
+bool reserve(const Bindungsgraph& g, int a, const Lage& l) {
+  if (l.kap > 0) return false;
+  if (!l.sicher && l.grad == 1 && l.fehlend > 0 && l.z != 6) return true;
+  if (l.z == 8)
+    return l.grad == 2 && !wasserstoff(g, g.partner(g.an[a][0], a)) && !wasserstoff(g, g.partner(g.an[a][1], a));
+  if (l.z != 7) return false;
+  return (l.grad == 3 && l.winkelsumme >= EBEN && !endatom(g, a, 8)) || (!l.sicher && l.grad == 2);
+}
+
+// How much it matters that an atom gets its pi bonds, when not all can: most a carbon whose
+// hydrogens or geometry say so (else a radical or carbocation), less an atom that may be an anion
+// (carboxylate, phenolate) or a ring nitrogen that may carry a hydrogen not in the file. Rank 0,
+// the reserve, only where an atom of rank 3 or 4 would go without: possible cations, and such a
+// nitrogen outside a ring without a clear double bond (the amino group of an aminopyrimidine, an
+// amide's NH; not an imine, azo or nitroso group, whose C=N, N=N, N=O are shorter than any single
+// bond of theirs).
+int rang(const Bindungsgraph& g, int a, const Lage& l, const std::vector<char>& ring) {
+  if (reserve(g, a, l)) return 0;
+  if (l.frei) {
+    bool im_ring = std::any_of(g.an[a].begin(), g.an[a].end(), [&](int k) { return ring[k]; });
+    bool doppelt = std::any_of(g.an[a].begin(), g.an[a].end(), [&](int k) {
+      int z = g.atome[g.partner(k, a)].z;
+      return g.kanten[k].q < (z == 8 ? 0.95 : z == 7 ? 0.90 : 0.89);
+    });
+    return im_ring || doppelt ? 2 : 0;
+  }
+  if (l.grad == 1 && l.kap == 1) return 2;
+  return l.z == 6 && (l.sicher || l.grad == 3 || l.gestreckt) ? 4 : 3;
+}
+
 // Carbon atoms' hydrogens count as all there when some carbon has one; the others' when any
 // hydrogen is bonded at all.
 std::vector<Lage> lagen(const Bindungsgraph& g) {
+  std::vector<char> ring = ringbindungen(g);
   bool c_sicher = false, sicher = false;
   for (const Graphkante& k : g.kanten) {
     int h = wasserstoff(g, k.a) ? k.b : wasserstoff(g, k.b) ? k.a : -1;
@@ -239,13 +287,10 @@ std::vector<Lage> lagen(const Bindungsgraph& g) {
       l.winkelsumme = winkel(g, a, g.an[a][0], g.an[a][1]) + winkel(g, a, g.an[a][1], g.an[a][2]) +
                       winkel(g, a, g.an[a][0], g.an[a][2]);
     l.sicher = l.z == 6 ? c_sicher : sicher;
-    int fehlend = std::max(0, valenz(g, a, l) - l.grad);
-    l.kap = l.sicher ? fehlend : std::min(fehlend, nach_geometrie(g, a, l, fehlend));
+    l.fehlend = std::max(0, valenz(g, a, l) - l.grad);
+    l.kap = l.sicher ? l.fehlend : std::min(l.fehlend, nach_geometrie(g, a, l, l.fehlend));
     l.frei = !l.sicher && l.z == 7 && l.grad == 2 && !l.gestreckt;
-    if (l.frei || (l.grad == 1 && l.kap == 1))
-      l.rang = 1;  // may be an anion (carboxylate, phenolate) or carry a hydrogen not in the file
-    else
-      l.rang = l.z == 6 && (l.sicher || l.grad == 3 || l.gestreckt) ? 3 : 2;
+    l.rang = rang(g, a, l, ring);
   }
   return lage;
 }
@@ -255,51 +300,41 @@ std::vector<Lage> lagen(const Bindungsgraph& g) {
 double stickstoffgrenze(int z) { return z == 6 ? 0.925 : z == 7 ? 0.96 : z == 8 ? sauerstoffgrenze(7) : DOPPELT; }
 
 // Whether bond k can carry a pi bond: not to hydrogen, not too long, and short enough for a
-// double bond where a nitrogen may as well carry a hydrogen.
-bool pi_moeglich(const Bindungsgraph& g, const std::vector<Lage>& lage, int k) {
+// double bond where a nitrogen may as well carry a hydrogen (nachsichtig: as short as for
+// carbon, for geometries that do not tell the two apart).
+bool pi_moeglich(const Bindungsgraph& g, const std::vector<Lage>& lage, int k, bool nachsichtig) {
   const Graphkante& e = g.kanten[k];
   if (wasserstoff(g, e.a) || wasserstoff(g, e.b)) return false;
   auto geometrisch = [](const Lage& l) { return !l.sicher && l.z == 6 && l.grad >= 2; };
   if (!lage[e.a].frei && !lage[e.b].frei) return e.q < (geometrisch(lage[e.a]) || geometrisch(lage[e.b]) ? KURZ : LANG);
-  return e.q < stickstoffgrenze(lage[e.a].frei ? lage[e.b].z : lage[e.a].z);
-}
-
-// Whether atom a, taking no pi bond by its valence, may take one as a cation for a neighbour
-// that is left without: a planar nitrogen with three neighbours (pyridinium, iminium, amidinium,
-// guanidinium), a nitrogen whose hydrogens are not in the file, an oxygen between two heavy
-// atoms (pyrylium).
-bool kation_moeglich(const Bindungsgraph& g, int a, const Lage& l) {
-  if (l.kap > 0) return false;
-  if (l.z == 8)
-    return l.grad == 2 && !wasserstoff(g, g.partner(g.an[a][0], a)) && !wasserstoff(g, g.partner(g.an[a][1], a));
-  if (l.z != 7) return false;
-  return (l.grad == 3 && l.winkelsumme >= EBEN && !endatom(g, a, 8)) || (!l.sicher && l.grad <= 2);
+  double grenze = stickstoffgrenze(lage[e.a].frei ? lage[e.b].z : lage[e.a].z);
+  return e.q < (nachsichtig ? std::max(grenze, KURZ) : grenze);
 }
 
 // The pi bonds as a matching: each atom as many vertices as pi bonds it takes, each bond joining
-// all of them pairwise (so that a bond can take two, a triple bond); possible cations as single
+// all of them pairwise (so that a bond can take two, a triple bond); the reserve as single
 // vertices of rank 0, which only atoms that must have their pi bonds reach.
-void pi_bindungen_setzen(Bindungsgraph& g, const std::vector<Lage>& lage) {
+int pi_bindungen_setzen(Bindungsgraph& g, const std::vector<Lage>& lage, bool nachsichtig) {
   const int n = static_cast<int>(g.atome.size());
   std::vector<int> sortiert(g.kanten.size());
   for (std::size_t k = 0; k < sortiert.size(); k++) sortiert[k] = static_cast<int>(k);
   std::stable_sort(sortiert.begin(), sortiert.end(), [&](int x, int y) { return g.kanten[x].q < g.kanten[y].q; });
   Paarung p;
+  p.reserve_ab = 3;
   std::vector<int> erster(n), anzahl(n, 0);
   for (int a = 0; a < n; a++) {
     erster[a] = static_cast<int>(p.rang.size());
-    bool kation = kation_moeglich(g, a, lage[a]);
-    anzahl[a] = kation ? 1 : lage[a].kap;
-    for (int i = 0; i < anzahl[a]; i++) p.knoten_anlegen(kation ? 0 : lage[a].rang);
+    anzahl[a] = lage[a].rang == 0 ? 1 : lage[a].kap;
+    for (int i = 0; i < anzahl[a]; i++) p.knoten_anlegen(lage[a].rang);
   }
   std::vector<int> kanten;
   for (int k : sortiert) {
     const Graphkante& e = g.kanten[k];
-    bool kation_a = lage[e.a].kap == 0, kation_b = lage[e.b].kap == 0;
-    if (!anzahl[e.a] || !anzahl[e.b] || (kation_a && kation_b)) continue;
-    const Lage& kation = lage[kation_a ? e.a : e.b];
-    bool ohne_h = (kation_a || kation_b) && kation.z == 7 && kation.grad <= 2 && !kation.sicher;
-    bool moeglich = pi_moeglich(g, lage, k) && (!ohne_h || e.q < DOPPELT);
+    bool reserve_a = lage[e.a].rang == 0, reserve_b = lage[e.b].rang == 0;  // never two of them
+    if (!anzahl[e.a] || !anzahl[e.b] || (reserve_a && reserve_b)) continue;
+    const Lage& r = lage[reserve_a ? e.a : e.b];
+    bool ohne_h = (reserve_a || reserve_b) && r.z == 7 && r.grad == 1 && !r.sicher;
+    bool moeglich = pi_moeglich(g, lage, k, nachsichtig) && (!ohne_h || e.q < DOPPELT);
     if (moeglich) {
       for (int i = 0; i < anzahl[e.a]; i++)
         for (int j = 0; j < anzahl[e.b]; j++) p.kante_anlegen(erster[e.a] + i, erster[e.b] + j);
@@ -308,7 +343,7 @@ void pi_bindungen_setzen(Bindungsgraph& g, const std::vector<Lage>& lage) {
   }
   for (int k : kanten) {  // the greedy start: the shortest bonds first, a triple where it fits
     const Graphkante& e = g.kanten[k];
-    if (lage[e.a].kap == 0 || lage[e.b].kap == 0) continue;
+    if (lage[e.a].rang == 0 || lage[e.b].rang == 0) continue;
     for (int mal = e.q < DREIFACH ? 2 : 1, i = 0; i < anzahl[e.a] && mal > 0; i++)
       for (int j = 0; j < anzahl[e.b] && mal > 0; j++)
         if (p.partner[erster[e.a] + i] < 0 && p.partner[erster[e.b] + j] < 0)
@@ -323,10 +358,21 @@ void pi_bindungen_setzen(Bindungsgraph& g, const std::vector<Lage>& lage) {
     }
     if (e.pi > 1 && e.q >= DREIFACH) e.pi = 1;
   }
+  int ohne = 0;
+  for (std::size_t v = 0; v < p.rang.size(); v++) ohne += p.rang[v] >= p.reserve_ab && p.partner[v] < 0;
+  return ohne;
 }
 
+// Where an atom that must have its pi bonds goes without, the nitrogen bonds are tried once more
+// with the length limit of carbon, and kept if fewer such atoms go without.
 void ordnungen_bestimmen(Bindungsgraph& g) {
-  pi_bindungen_setzen(g, lagen(g));
+  std::vector<Lage> lage = lagen(g);
+  int ohne = pi_bindungen_setzen(g, lage, false);
+  if (ohne > 0) {
+    std::vector<Graphkante> streng = g.kanten;
+    for (Graphkante& e : g.kanten) e.pi = 0;
+    if (pi_bindungen_setzen(g, lage, true) >= ohne) g.kanten = streng;
+  }
   aromaten_markieren(g);
 }
 

@@ -63,7 +63,7 @@ int Paarung::pfad_suchen(int wurzel) {
     int v = schlange[k];
     for (int w : nachbarn[v]) {
       if (basis[v] == basis[w] || partner[v] == w || w == gesperrt ||
-          (rang[w] == 0 && (!randweise || rang[wurzel] < 2)))
+          (rang[w] == 0 && (!randweise || rang[wurzel] < reserve_ab)))
         continue;
       if (w == wurzel || (partner[w] >= 0 && vor[partner[w]] >= 0)) {
         int b = gemeinsame_basis(v, w);
@@ -120,20 +120,27 @@ bool Paarung::tauschen(int wurzel) {
   return gelungen;
 }
 
-void Paarung::maximieren() {
-  randweise = false;
-  std::vector<int> reihe(rang.size());
-  for (std::size_t i = 0; i < reihe.size(); i++) reihe[i] = static_cast<int>(i);
-  std::stable_sort(reihe.begin(), reihe.end(), [&](int a, int b) { return rang[a] > rang[b]; });
-  for (int v : reihe)
-    if (partner[v] < 0 && rang[v] > 0) erweitern(v);
-  randweise = true;
-  for (int v : reihe)
-    if (partner[v] < 0 && rang[v] >= 2) erweitern(v);
-  int tiefster = rang.empty() ? 0 : *std::min_element(rang.begin(), rang.end());
+// Exchanges until none helps: each free vertex takes the place of a covered one of lower rank.
+void Paarung::tauschen_alle(const std::vector<int>& reihe) {
   for (bool getauscht = true; getauscht;) {
     getauscht = false;
     for (int v : reihe)
-      if (partner[v] < 0 && rang[v] > tiefster && tauschen(v)) getauscht = true;
+      if (partner[v] < 0 && rang[v] > 0 && tauschen(v)) getauscht = true;
   }
+}
+
+// First without the reserve: a maximum matching, then the exchanges; then the reserve for the
+// vertices of rank reserve_ab and above still free, and the exchanges once more.
+void Paarung::maximieren() {
+  std::vector<int> reihe(rang.size());
+  for (std::size_t i = 0; i < reihe.size(); i++) reihe[i] = static_cast<int>(i);
+  std::stable_sort(reihe.begin(), reihe.end(), [&](int a, int b) { return rang[a] > rang[b]; });
+  randweise = false;
+  for (int v : reihe)
+    if (partner[v] < 0 && rang[v] > 0) erweitern(v);
+  tauschen_alle(reihe);
+  randweise = true;
+  for (int v : reihe)
+    if (partner[v] < 0 && rang[v] >= reserve_ab) erweitern(v);
+  tauschen_alle(reihe);
 }

@@ -1,7 +1,7 @@
 // Matching in a general graph (Edmonds' blossoms) with ranks on the vertices: a maximum matching
 // of the vertices of rank 1 and above that covers first as many of the highest rank as can be,
 // then of the next, and so on. Vertices of rank 0 are a reserve: covered only where a vertex of
-// rank 2 or above would stay free without. Places the pi bonds of the bond perception.
+// rank reserve_ab or above would stay free without. Places the pi bonds of the bond perception.
 #pragma once
 
 #include <utility>
@@ -11,6 +11,7 @@ struct Paarung {
   std::vector<std::vector<int>> nachbarn;  // per vertex, in the order the searches try them
   std::vector<int> partner;                // -1: unmatched
   std::vector<int> rang;
+  int reserve_ab = 1;
 
   int knoten_anlegen(int r);         // a new vertex of rank r; its number
   void kante_anlegen(int a, int b);  // tried after the edges added before
@@ -29,4 +30,5 @@ struct Paarung {
   int pfad_suchen(int wurzel);
   void umkehren(int ende);
   bool tauschen(int wurzel);
+  void tauschen_alle(const std::vector<int>& reihe);
 };
