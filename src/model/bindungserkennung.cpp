@@ -207,17 +207,23 @@ int valenz(const Bindungsgraph& g, int a, const Lage& l) {
 // the long N-O of an N-oxide, not that of a hydroxylamine; S=O and P=O, not S-OH and P-OH.
 double sauerstoffgrenze(int z) { return z == 7 ? 0.985 : z == 15 || z == 16 ? 0.95 : 0.92; }
 
+// The only neighbour of end atom a: a carbon in a line with its other neighbour.
+bool gestreckter_partner(const Bindungsgraph& g, int a) {
+  int b = g.partner(g.an[a][0], a);
+  return g.atome[b].z == 6 && g.grad(b) == 2 && winkel(g, b, g.an[b][0], g.an[b][1]) >= GESTRECKT;
+}
+
 // The pi bonds an atom whose hydrogens may be missing can take, by its geometry.
 int nach_geometrie(const Bindungsgraph& g, int a, const Lage& l, int fehlend) {
   double q = l.grad == 1 ? g.kanten[g.an[a][0]].q : 9;
   switch (l.z) {
     case 6:
-      if (l.grad == 3) return l.winkelsumme >= EBEN;
+      if (l.grad == 3) return l.winkelsumme >= EBEN || l.kurz < 0.92;  // or a double bond beyond doubt
       if (l.grad == 2) return l.gestreckt ? 2 : l.kurz < KONJUGIERT;
       if (l.grad == 1) return q < DREIFACH ? 2 : q < DOPPELT;
       return 0;
-    case 7:
-      if (l.grad == 1) return q < DREIFACH ? 2 : q < 0.90;
+    case 7:  // at the end of a linear carbon a nitrile, however long
+      if (l.grad == 1) return q < DREIFACH || gestreckter_partner(g, a) ? 2 : q < 0.90;
       return fehlend;
     case 8: {
       if (l.grad != 1) return 0;
@@ -314,6 +320,7 @@ bool pi_moeglich(const Bindungsgraph& g, const std::vector<Lage>& lage, int k, b
 // The pi bonds as a matching: each atom as many vertices as pi bonds it takes, each bond joining
 // all of them pairwise (so that a bond can take two, a triple bond); the reserve as single
 // vertices of rank 0, which only atoms that must have their pi bonds reach.
+// Returns the makeshifts: atoms that must have their pi bonds and go without, and reserve atoms taken.
 int pi_bindungen_setzen(Bindungsgraph& g, const std::vector<Lage>& lage, bool nachsichtig) {
   const int n = static_cast<int>(g.atome.size());
   std::vector<int> sortiert(g.kanten.size());
@@ -332,9 +339,10 @@ int pi_bindungen_setzen(Bindungsgraph& g, const std::vector<Lage>& lage, bool na
     const Graphkante& e = g.kanten[k];
     bool reserve_a = lage[e.a].rang == 0, reserve_b = lage[e.b].rang == 0;  // never two of them
     if (!anzahl[e.a] || !anzahl[e.b] || (reserve_a && reserve_b)) continue;
-    const Lage& r = lage[reserve_a ? e.a : e.b];
+    const Lage &r = lage[reserve_a ? e.a : e.b], &partner = lage[reserve_a ? e.b : e.a];
     bool ohne_h = (reserve_a || reserve_b) && r.z == 7 && r.grad == 1 && !r.sicher;
-    bool moeglich = pi_moeglich(g, lage, k, nachsichtig) && (!ohne_h || e.q < DOPPELT);
+    bool oxonium = (reserve_a || reserve_b) && r.z == 8 && r.grad == 2;
+    bool moeglich = pi_moeglich(g, lage, k, nachsichtig) && (!ohne_h || e.q < DOPPELT) && (!oxonium || partner.z == 6);
     if (moeglich) {
       for (int i = 0; i < anzahl[e.a]; i++)
         for (int j = 0; j < anzahl[e.b]; j++) p.kante_anlegen(erster[e.a] + i, erster[e.b] + j);
@@ -356,22 +364,25 @@ int pi_bindungen_setzen(Bindungsgraph& g, const std::vector<Lage>& lage, bool na
       int w = p.partner[erster[e.a] + i];
       e.pi += w >= erster[e.b] && w < erster[e.b] + anzahl[e.b];
     }
-    if (e.pi > 1 && e.q >= DREIFACH) e.pi = 1;
+    auto sp = [&](int a) { return lage[a].grad == 1 || lage[a].gestreckt; };  // a triple bond needs both
+    if (e.pi > 1 && !(sp(e.a) && sp(e.b))) e.pi = 1;
   }
-  int ohne = 0;
-  for (std::size_t v = 0; v < p.rang.size(); v++) ohne += p.rang[v] >= p.reserve_ab && p.partner[v] < 0;
-  return ohne;
+  int notbehelfe = 0;
+  for (std::size_t v = 0; v < p.rang.size(); v++)
+    notbehelfe += p.rang[v] == 0 ? p.partner[v] >= 0 : p.rang[v] >= p.reserve_ab && p.partner[v] < 0;
+  return notbehelfe;
 }
 
-// Where an atom that must have its pi bonds goes without, the nitrogen bonds are tried once more
-// with the length limit of carbon, and kept if fewer such atoms go without.
+// Where an atom that must have its pi bonds goes without or takes them from the reserve, the
+// nitrogen bonds are tried once more with the length limit of carbon, and kept if that needs
+// fewer such makeshifts.
 void ordnungen_bestimmen(Bindungsgraph& g) {
   std::vector<Lage> lage = lagen(g);
-  int ohne = pi_bindungen_setzen(g, lage, false);
-  if (ohne > 0) {
+  int notbehelfe = pi_bindungen_setzen(g, lage, false);
+  if (notbehelfe > 0) {
     std::vector<Graphkante> streng = g.kanten;
     for (Graphkante& e : g.kanten) e.pi = 0;
-    if (pi_bindungen_setzen(g, lage, true) >= ohne) g.kanten = streng;
+    if (pi_bindungen_setzen(g, lage, true) >= notbehelfe) g.kanten = streng;
   }
   aromaten_markieren(g);
 }
