@@ -1,7 +1,8 @@
 // Hueckel's rule on the chordless rings of up to eight atoms. Each ring atom gives one pi electron
-// for a double bond that lies in a ring, none for one to an exocyclic N, O or S (a carbonyl
-// carbon), two for a lone pair (N, P with single bonds only; O, S, Se, Te with two neighbours);
-// any other atom (sp3, a triple bond, an exocyclic C=C) keeps its ring from being aromatic.
+// for a double bond that lies in a ring, a carbon none for one to an exocyclic N, O or S (a
+// carbonyl carbon), two for a lone pair (N, P with single bonds only; O, S, Se, Te with two
+// neighbours); any other atom (sp3, a triple bond, an exocyclic C=C, a sulfoxide's S) keeps its
+// ring from being aromatic.
 #include "model/aromaten.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ int pi_elektronen(const Bindungsgraph& g, int a, const std::vector<char>& ring) 
   if (anzahl > 1) return -1;
   if (anzahl == 1) {
     int bz = g.atome[g.partner(doppel, a)].z;
-    return ring[doppel] ? 1 : (bz == 7 || bz == 8 || bz == 16) ? 0 : -1;
+    return ring[doppel] ? 1 : z == 6 && (bz == 7 || bz == 8 || bz == 16) ? 0 : -1;
   }
   if (oxid) return -1;
   if ((z == 7 || z == 15) && g.grad(a) <= 3) return 2;
@@ -125,13 +126,14 @@ int gemeinsame_kante(const Ring& r, const Ring& t) {
   return -1;
 }
 
-// Two fused rings that are not aromatic on their own but together, round their rim.
+// Two fused rings, not both aromatic on their own, that are aromatic together round their rim
+// (indolizine, whose six-ring alone counts seven electrons; azulene).
 void paare_markieren(Bindungsgraph& g, const std::vector<Ring>& ringe, const std::vector<char>& aromatisch,
                      const std::vector<int>& elektronen) {
   for (std::size_t i = 0; i < ringe.size(); i++)
     for (std::size_t j = i + 1; j < ringe.size(); j++) {
       const Ring &r = ringe[i], &t = ringe[j];
-      if (aromatisch[i] || aromatisch[j] || !r.eben || !t.eben) continue;
+      if ((aromatisch[i] && aromatisch[j]) || !r.eben || !t.eben) continue;
       int geteilt = gemeinsame_kante(r, t);
       if (geteilt < 0) continue;
       std::vector<int> alle = r.atome;

@@ -8,6 +8,6 @@
 
 // Which bonds lie on a ring (1) and which do not (0).
 std::vector<char> ringbindungen(const Bindungsgraph& g);
-// Marks the bonds of every aromatic ring; a bond that two rings share, aromatic only together
-// (as in azulene), becomes single.
+// Marks the bonds of every aromatic ring; a bond that two rings share, aromatic only round their
+// common rim (as in azulene), becomes single.
 void aromaten_markieren(Bindungsgraph& g);
