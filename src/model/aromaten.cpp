@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -57,9 +58,9 @@ struct Ringsuche {
   void ring_aufnehmen(int schluss) {
     Ring r{pfad, pfadkanten, false};
     r.kanten.push_back(schluss);
-    Vektor3d mitte, normale;
-    for (int a : r.atome) mitte += g.atome[a].p;
-    mitte = mitte / static_cast<double>(r.atome.size());
+    Vektor3d normale, mitte = std::accumulate(r.atome.begin(), r.atome.end(), Vektor3d(),
+                                              [&](Vektor3d s, int a) { return s + g.atome[a].p; }) /
+                              static_cast<double>(r.atome.size());
     for (std::size_t i = 0; i < r.atome.size(); i++)  // Newell's normal
       normale +=
           vektorkreuzprodukt(g.atome[r.atome[i]].p - mitte, g.atome[r.atome[(i + 1) % r.atome.size()]].p - mitte);
@@ -114,9 +115,7 @@ struct Ringsuche {
 bool hueckel(int elektronen) { return elektronen % 4 == 2; }
 
 int summe(const std::vector<int>& atome, const std::vector<int>& elektronen) {
-  int s = 0;
-  for (int a : atome) s += elektronen[a];
-  return s;
+  return std::accumulate(atome.begin(), atome.end(), 0, [&](int s, int a) { return s + elektronen[a]; });
 }
 
 // The bond two rings share, -1 when they share none.

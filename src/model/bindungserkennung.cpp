@@ -133,10 +133,9 @@ std::vector<Kandidat> nahe_paare(const Bindungsgraph& g) {
 }
 
 bool gemeinsamer_nachbar(const Bindungsgraph& g, int a, int b) {
-  for (int k : g.an[a])
-    for (int l : g.an[b])
-      if (g.partner(k, a) == g.partner(l, b)) return true;
-  return false;
+  return std::any_of(g.an[a].begin(), g.an[a].end(), [&](int k) {
+    return std::any_of(g.an[b].begin(), g.an[b].end(), [&](int l) { return g.partner(k, a) == g.partner(l, b); });
+  });
 }
 
 // The bonds: the relatively shortest first, each while both atoms have room for another neighbour;

@@ -26,10 +26,5 @@ struct Bindungsgraph {
 
   int partner(int k, int a) const { return kanten[k].a == a ? kanten[k].b : kanten[k].a; }
   int grad(int a) const { return static_cast<int>(an[a].size()); }
-  int pi_summe(int a) const {
-    int s = 0;
-    for (int k : an[a]) s += kanten[k].pi;
-    return s;
-  }
   float ordnung(int k) const { return kanten[k].aromatisch ? 1.5f : 1.0f + kanten[k].pi; }
 };
