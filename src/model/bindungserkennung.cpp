@@ -249,9 +249,19 @@ bool reserve(const Bindungsgraph& g, int a, const Lage& l) {
   return (l.grad == 3 && l.winkelsumme >= EBEN && !endatom(g, a, 8)) || (!l.sicher && l.grad == 2);
 }
 
+// A nitrogen beside a carbonyl carbon or a sulfonyl sulfur: where an amide or sulfonamide has lost
+// its hydrogen, the anion's charge sits there, and not on the oxygen.
+bool amidisch(const Bindungsgraph& g, int a) {
+  return std::any_of(g.an[a].begin(), g.an[a].end(), [&](int k) {
+    int b = g.partner(k, a), z = g.atome[b].z;
+    return (z == 6 || z == 16) && endatom(g, b, 8);
+  });
+}
+
 // How much it matters that an atom gets its pi bonds, when not all can: most a carbon whose
 // hydrogens or geometry say so (else a radical or carbocation), less an atom that may be an anion
-// (carboxylate, phenolate) or a ring nitrogen that may carry a hydrogen not in the file. Rank 0,
+// (carboxylate, phenolate) or a ring nitrogen that may carry a hydrogen not in the file, least the
+// nitrogen of an amide anion. Rank 0,
 // the reserve, only where an atom of rank 3 or 4 would go without: possible cations, and such a
 // nitrogen outside a ring without a clear double bond (the amino group of an aminopyrimidine, an
 // amide's NH; not an imine, azo or nitroso group, whose C=N, N=N, N=O are shorter than any single
@@ -267,6 +277,7 @@ int rang(const Bindungsgraph& g, int a, const Lage& l, const std::vector<char>& 
     return im_ring || doppelt ? 2 : 0;
   }
   if (l.grad == 1 && l.kap == 1) return 2;
+  if (l.z == 7 && l.grad == 2 && l.kap == 1 && amidisch(g, a)) return 1;
   return l.z == 6 && (l.sicher || l.grad == 3 || l.gestreckt) ? 4 : 3;
 }
 
