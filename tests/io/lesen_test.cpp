@@ -56,25 +56,25 @@ static std::string erkannt(int m, int n) {
 
 // Structure text: z turned, faults reported, molecules placed 2.5 beside the others, none past the tables' limits.
 TEST(Xyz, Lesen) {
-  pruefen(
-      {{"; Kommentar\r\nTitel\r\n\r\n  2 1\r\n; zwischen den Atomen\r\n H 0 0 0\r\n\r\n H 0 0 0.74\r\n0 1\r\n",
-        "0:0+2/1", "H(0,0,-0) H(0,0,-0.74)", "0-1:1"},
-       {"1 -1\nH 1 2 3\n", "0:0+1/0", "H(1,2,-3)", "", "Fehler in xyz-Datei: \"1 -1\"\n"},
-       // an atom that is not finite is left out with its bonds; bonds count the atom lines
-       {"3 4\nC 0 0 0\nC nan 0 0\nC 0 0 1\n0 3\n7\n1 2\n2 0 2\n", "0:0+2/1", "C(0,0,-0) C(0,0,-1)", "1-0:2",
-        "Fehler: Koordinate nicht endlich, Atom nicht gelesen: zeile=\"C nan 0 0\"\n" + ausserhalb +
-            "\"0 3\"\nFehler: zeile=\"7\"\n"},
-       {"2 0\nH 0 0 0" + std::string(192, ' ') + "H 0 0 5\n", "0:0+2/0", "H(0,0,-0) H(0,0,-5)"},  // cut at 199
-       {"Titel\nHETATM    1  O   HOH A   1 4 5 6\n", "0:0+1/0", "O(4,5,6)", "", erkannt(0, 0)},   // to the PDB reader
-       // the second block overlaps the first and is narrow in x: +x is the shortest way out, by 1 - 0 + 2.5
-       {"molekuele=2\n2 0\nC -1 -3 -3\nC 1 3 3\n2 0\nC 0 -2 -2\nC 0.5 2 2\n", "0:0+2/0 1:2+2/0",
-        "C(-1,-3,3) C(1,3,-3) C(3.5,-2,2) C(4,2,-2)"},
-       {"molekuele=2\n1 0\nC 0 0 0\n1 0\nC 0.1 -20 0.2\n", "0:0+1/0 1:1+1/0", "C(0,0,-0) C(0.1,-2.5,-0.2)"},
-       {"molekuele=2\n1000 0\n" + mal(1000, "H 0 0 0\n") + "1 0\nH 0 0 0\n", "0:0+1000/0", mal(1000, "H(0,0,-0)", " "),
-        "", "zu viele Atome, auf 1000 begrenzt\n"},
-       {"molekuele=2\n2 2000\nC 0 0 0\nC 0 0 1\n" + mal(2000, "0 1\n") + "2 1\nC 0 0 0\nC 0 0 1\n0 1\n", "0:0+2/2000",
-        "C(0,0,-0) C(0,0,-1)", mal(2000, "0-1:1", " "), "zu viele Bindungen, auf 2000 begrenzt\n"}},
-      xyzeinlesen);
+  pruefen({{"; Kommentar\r\nTitel\r\n\r\n  2 1\r\n; zwischen den Atomen\r\n H 0 0 0\r\n\r\n H 0 0 0.74\r\n0 1\r\n",
+            "0:0+2/1", "H(0,0,-0) H(0,0,-0.74)", "0-1:1"},
+           {"1 -1\nH 1 2 3\n", "0:0+1/0", "H(1,2,-3)", "", "Fehler in xyz-Datei: \"1 -1\"\n"},
+           // an atom that is not finite is left out with its bonds; bonds count the atom lines
+           {"3 4\nC 0 0 0\nC nan 0 0\nC 0 0 1\n0 3\n7\n1 2\n2 0 2\n", "0:0+2/1", "C(0,0,-0) C(0,0,-1)", "1-0:2",
+            "Fehler: Koordinate nicht endlich, Atom nicht gelesen: zeile=\"C nan 0 0\"\n" + ausserhalb +
+                "\"0 3\"\nFehler: zeile=\"7\"\n"},
+           {"2 0\nH 0 0 0" + std::string(192, ' ') + "H 0 0 5\n", "0:0+2/0", "H(0,0,-0) H(0,0,-5)"},  // cut at 199
+           // to the PDB reader, which finds no bond
+           {"Titel\nHETATM    1  O   HOH A   1 4 5 6\n", "0:0+1/0", "O(4,5,6)", "", erkannt(0, 0)},
+           // the second block overlaps the first and is narrow in x: +x is the shortest way out, by 1 - 0 + 2.5
+           {"molekuele=2\n2 0\nC -1 -3 -3\nC 1 3 3\n2 0\nC 0 -2 -2\nC 0.5 2 2\n", "0:0+2/0 1:2+2/0",
+            "C(-1,-3,3) C(1,3,-3) C(3.5,-2,2) C(4,2,-2)"},
+           {"molekuele=2\n1 0\nC 0 0 0\n1 0\nC 0.1 -20 0.2\n", "0:0+1/0 1:1+1/0", "C(0,0,-0) C(0.1,-2.5,-0.2)"},
+           {"molekuele=2\n1000 0\n" + mal(1000, "H 0 0 0\n") + "1 0\nH 0 0 0\n", "0:0+1000/0",
+            mal(1000, "H(0,0,-0)", " "), "", "zu viele Atome, auf 1000 begrenzt\n"},
+           {"molekuele=2\n2 2000\nC 0 0 0\nC 0 0 1\n" + mal(2000, "0 1\n") + "2 1\nC 0 0 0\nC 0 0 1\n0 1\n",
+            "0:0+2/2000", "C(0,0,-0) C(0,0,-1)", mal(2000, "0-1:1", " "), "zu viele Bindungen, auf 2000 begrenzt\n"}},
+          xyzeinlesen);
   EXPECT_EQ(lesen("molekuele=11\n" + mal(11, "1 0\nH 0 0 0\n"), xyzeinlesen).meldung,
             "zu viele Molekuele, auf 10 begrenzt\n");
   EXPECT_EQ(anz_molek, 10);
