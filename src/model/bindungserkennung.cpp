@@ -3,9 +3,10 @@
 // the neighbours its element takes, the relatively shortest bonds first (so a hydrogen keeps its
 // nearest partner only). Which orders: every atom short of its usual valence wants pi bonds; a
 // maximum matching places them, an atom that takes two or three as as many vertices (so that
-// triple bonds and cumulenes come out of the same matching), the shortest bonds tried first. Where hydrogens are
-// missing (docking poses carry only the polar ones, crystal structures often none), the geometry tells what an atom can
-// take: angles and planarity for carbon, bond lengths for end atoms. Then aromatic rings get 1.5.
+// triple bonds and cumulenes come out of the same matching), the shortest bonds tried first.
+// Where hydrogens are missing (docking poses carry only the polar ones, crystal structures often
+// none), the geometry tells what an atom can take: angles and bond lengths for carbon, bond
+// lengths for end atoms. Then aromatic rings get 1.5.
 #include "model/bindungserkennung.h"
 
 #include <algorithm>
@@ -107,14 +108,10 @@ std::vector<Kandidat> nahe_paare(const Bindungsgraph& g) {
            (groesse - 1);
   };
   std::vector<int> kopf(groesse, -1), naechster(n, -1);
+  auto feld = [&](double w) { return static_cast<long long>(std::floor(std::clamp(w / zelle, -1e9, 1e9))); };
   for (int i = 0; i < n; i++) {
     const Vektor3d& p = g.atome[i].p;
-    for (int k = 0; k < 3; k++)
-      ort[i][k] = static_cast<long long>(std::floor(std::clamp((k == 0   ? p.x
-                                                                : k == 1 ? p.y
-                                                                         : p.z) /
-                                                                   zelle,
-                                                               -1e9, 1e9)));
+    ort[i] = {feld(p.x), feld(p.y), feld(p.z)};
     std::size_t h = streuen(ort[i]);
     naechster[i] = kopf[h];
     kopf[h] = i;
@@ -261,11 +258,10 @@ bool amidisch(const Bindungsgraph& g, int a) {
 // How much it matters that an atom gets its pi bonds, when not all can: most a carbon whose
 // hydrogens or geometry say so (else a radical or carbocation), less an atom that may be an anion
 // (carboxylate, phenolate) or a ring nitrogen that may carry a hydrogen not in the file, least the
-// nitrogen of an amide anion. Rank 0,
-// the reserve, only where an atom of rank 3 or 4 would go without: possible cations, and such a
-// nitrogen outside a ring without a clear double bond (the amino group of an aminopyrimidine, an
-// amide's NH; not an imine, azo or nitroso group, whose C=N, N=N, N=O are shorter than any single
-// bond of theirs).
+// nitrogen of an amide anion. Rank 0, the reserve, only where an atom of rank 3 or 4 would go
+// without: possible cations, and such a nitrogen outside a ring without a clear double bond (the
+// amino group of an aminopyrimidine, an amide's NH; not an imine, azo or nitroso group, whose
+// C=N, N=N, N=O are shorter than any single bond of theirs).
 int rang(const Bindungsgraph& g, int a, const Lage& l, const std::vector<char>& ring) {
   if (reserve(g, a, l)) return 0;
   if (l.frei) {
@@ -329,8 +325,8 @@ bool pi_moeglich(const Bindungsgraph& g, const std::vector<Lage>& lage, int k, b
 
 // The pi bonds as a matching: each atom as many vertices as pi bonds it takes, each bond joining
 // all of them pairwise (so that a bond can take two, a triple bond); the reserve as single
-// vertices of rank 0, which only atoms that must have their pi bonds reach.
-// Returns the makeshifts: atoms that must have their pi bonds and go without, and reserve atoms taken.
+// vertices of rank 0, which only atoms that must have their pi bonds reach. Returns the
+// makeshifts: atoms that must have their pi bonds and go without, and reserve atoms taken.
 int pi_bindungen_setzen(Bindungsgraph& g, const std::vector<Lage>& lage, bool nachsichtig) {
   const int n = static_cast<int>(g.atome.size());
   std::vector<int> sortiert(g.kanten.size());
