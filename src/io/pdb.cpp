@@ -11,6 +11,7 @@
 
 #include "io/zeilen.h"
 #include "model/aendern.h"
+#include "model/bindungserkennung.h"
 #include "model/elemente.h"
 #include "model/tabellen.h"
 
@@ -23,6 +24,7 @@ enum class Kettenende { ter, end, voll };
 struct Verweise {
   std::map<int, int> atom;
   std::map<std::pair<int, int>, int> conect;
+  bool conect_da = false;  // a CONECT record, even one that names nothing
 };
 
 // x, y and z from their columns 31-38, 39-46 and 47-54; a line whose fields are not there
@@ -82,7 +84,7 @@ Kettenende kette_lesen(FILE* fp, Molekuel& m, char* zeile, bool hat_zeile, Verwe
     if (beginnt_mit(zeile, "ATOM") || beginnt_mit(zeile, "HETATM"))
       pdb_atom(m, zeile, v);
     else if (beginnt_mit(zeile, "CONECT"))
-      conect_lesen(zeile, v);
+      conect_lesen(zeile, v), v.conect_da = true;
     else if (beginnt_mit(zeile, "TER"))
       return Kettenende::ter;
     else if (beginnt_mit(zeile, "END"))
@@ -165,8 +167,13 @@ bool pdb_satz(const char* zeile) {
   return false;
 }
 
+// A file without any CONECT record gets the bonds of each of its molecules from the distances.
 void pdb_einlesen(FILE* fp, const char* erste_zeile) {
   Verweise v;
+  int erstes = anz_molek;
   ketten_lesen(fp, erste_zeile, v);
-  bindungen_anlegen(v);
+  if (v.conect_da)
+    bindungen_anlegen(v);
+  else
+    for (int m = erstes; m < anz_molek; m++) bindungen_erkennen(m);
 }

@@ -1,5 +1,5 @@
 // PDB input: ATOM and HETATM records, one molecule per chain ended by TER, reading ended by
-// END; the bonds that CONECT records name.
+// END; the bonds that CONECT records name, or in a file without any those the distances give.
 #pragma once
 
 #include <cstdio>

@@ -8,6 +8,7 @@
 
 #include "io/pdb.h"
 #include "io/zeilen.h"
+#include "model/bindungserkennung.h"
 #include "model/elemente.h"
 #include "model/tabellen.h"
 
@@ -128,7 +129,8 @@ void platzieren(int nrstart) {
 
 // Reads one molecule block whose count line is in zeile; false when reading must stop.
 // A count line of the atom count alone is followed by plain XYZ's title line (empty, or no atom
-// line): then z stays as it stands. A comment or an atom line there go on as structure text.
+// line): then z stays as it stands and the bonds come from the distances. A comment or an atom line there go on as
+// structure text.
 bool block_lesen(FILE* fp, char* zeile) {
   int atome = 0, bindungen = 0;
   const char* s = ganzzahl_lesen(zeile, &atome);
@@ -156,6 +158,7 @@ bool block_lesen(FILE* fp, char* zeile) {
   for (int i = 0; i < bindungen && naechste_zeile(fp, zeile); i++) bindungszeile_lesen(m, zeile, nummer, n);
   m.rest_freigeben();
   if (nr > 0 && m.ia > 0 && m.natoms > 0) platzieren(m.ia);
+  if (plain && m.natoms > 0) bindungen_erkennen(nr);
   return true;
 }
 

@@ -6,6 +6,7 @@ from szene import SICHTBAR, Ansicht, V, molekuele
 from treiber import HELLBLAU, HINTERGRUND, MENU, MENUGRAU, Quil, farbe_passt, requester_offen
 
 ALANIN = (pathlib.Path(__file__).resolve().parents[2] / "Alanin.xyz").read_text()
+COFFEIN = (pathlib.Path(__file__).resolve().parent / "coffein.xyz").read_text()  # plain XYZ, RDKit's, faces the camera
 WASSER_MOL = ("wasser\n OpenBabel\n\n  3  2  0  0  0  0  0  0  0  0999 V2000\n"
               "    5.0000    0.0000    0.0000 O   0  0\n    5.9600    0.0000    0.0000 H   0  0\n"
               "    4.7600    0.9300    0.0000 H   0  0\n  1  2  1  0\n  1  3  1  0\nM  END\n")
@@ -222,6 +223,33 @@ class DateiTest(QuilTest):
         self.assertEqual([elemente(atome) for atome, _ in geschuettelt], [elemente(alanin), elemente(wasser)])
 
 
+class BindungenTest(QuilTest):
+    """Plain XYZ with the bonds from the distances, edited: bond dialog, key A, Shake, Undo, saved."""
+
+    def test_bindungen(self):
+        q, _ = self.starten("coffein.xyz", inhalte={"coffein.xyz": COFFEIN})
+        alt = [(e, V(map(float, p))) for e, *p in (z.split() for z in COFFEIN.splitlines()[2:])]
+        text = "".join(f"{e} {x} {y} {-z}\n" for e, (x, y, z) in alt)  # as structure text: z turned
+        ansicht = Ansicht(f"{len(alt)} 0\n{text}", q.breite, q.hoehe)
+        for atome, befehl in [((2, 3), lambda: q.menu("Bindung", "1,3")), ((6, 7), lambda: q.taste("a"))]:
+            for i in atome:
+                q.klick(ansicht.punkt(i))
+            befehl()  # C=O: the dialog keeps the order it shows; aromatic C-N: its standard length
+            q.taste("Escape")
+        q.menu("Shake")
+        q.warten_auf("shake fertig", 280)
+        q.menu("Undo")  # the standard length taken back
+        (atome, bindungen), = self.speichern("default.xyz")
+        q.ende()
+        for zeile in ["Molekuel 0: 25 Bindungen aus den Abstaenden erkannt", "Abstand korrigiert auf 1.380000"]:
+            self.assertIn(zeile, q.ausgabe())
+        self.assertEqual(elemente(atome), elemente(alt))
+        ordnungen = collections.Counter((b.split() + ["1"])[2] for b in bindungen)
+        self.assertEqual(ordnungen, {"1": 13, "1.5": 10, "2": 2})
+        abstand = lambda struktur, i, j: abs(struktur[i][1] - struktur[j][1])
+        self.assertAlmostEqual(abstand(atome, 2, 3), 1.3, delta=1e-5)
+        self.assertAlmostEqual(abstand(atome, 6, 7), abstand(alt, 6, 7), delta=1e-5)
+
 class GleichzeitigTest(QuilTest):
     """Angle drags and menu commands that change the tables while a relaxation runs; quil ends cleanly."""
 
@@ -306,7 +334,8 @@ class EingabenTest(QuilTest):
             {"a.xyz": "1001 0\n" + " C 0 0 0\n" * 1001, "b.xyz": "3 2001\n C 0 0 0\n C 1.5 0 0\n C 3 0 0\n0 1\n1 2\n",
              "c.xyz": "molekuele=11\n" + "2 1\n C 0 0 0\n C 1.5 0 0\n0 1\n" * 11}, ["a.xyz", "b.xyz", "c.xyz"],
             molekuele=10, atome=20, bindungen=10),
-        "PDB ohne END": Fall({"a.pdb": PDB_OHNE_END}, ["a.pdb"], meldung="fehlendes END", atome=1000),
+        "PDB ohne END": Fall({"a.pdb": PDB_OHNE_END}, ["a.pdb"], meldung="fehlendes END", atome=1000,
+                             bindungen=999),  # no CONECT: the chain's bonds from the distances
         "Verzeichnis, langer Name, ohne Leserecht": Fall(
             {"Alanin.xyz": ALANIN, "a.xyz": ALANIN}, [".", "x" * 200, "a.xyz"], gesperrt="a.xyz",
             meldung='konnte "." nicht oeffnen\n'),

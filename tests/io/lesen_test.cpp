@@ -48,6 +48,12 @@ static std::string mal(int n, std::string s, std::string t = "") { return n > 1 
 
 static const std::string ausserhalb = "Fehler: Atomnummer ausserhalb des Molekuels: zeile=";
 
+// The line that reports the bonds found from the distances in molecule m.
+static std::string erkannt(int m, int n) {
+  return "Molekuel " + std::to_string(m) + ": " + std::to_string(n) + (n == 1 ? " Bindung" : " Bindungen") +
+         " aus den Abstaenden erkannt\n";
+}
+
 // Structure text: z turned, faults reported, molecules placed 2.5 beside the others, none past the tables' limits.
 TEST(Xyz, Lesen) {
   pruefen({{"; Kommentar\r\nTitel\r\n\r\n  2 1\r\n; zwischen den Atomen\r\n H 0 0 0\r\n\r\n H 0 0 0.74\r\n0 1\r\n",
@@ -58,7 +64,8 @@ TEST(Xyz, Lesen) {
             "Fehler: Koordinate nicht endlich, Atom nicht gelesen: zeile=\"C nan 0 0\"\n" + ausserhalb +
                 "\"0 3\"\nFehler: zeile=\"7\"\n"},
            {"2 0\nH 0 0 0" + std::string(192, ' ') + "H 0 0 5\n", "0:0+2/0", "H(0,0,-0) H(0,0,-5)"},  // cut at 199
-           {"Titel\nHETATM    1  O   HOH A   1 4 5 6\n", "0:0+1/0", "O(4,5,6)"},  // to the PDB reader
+           // to the PDB reader, which finds no bond
+           {"Titel\nHETATM    1  O   HOH A   1 4 5 6\n", "0:0+1/0", "O(4,5,6)", "", erkannt(0, 0)},
            // the second block overlaps the first and is narrow in x: +x is the shortest way out, by 1 - 0 + 2.5
            {"molekuele=2\n2 0\nC -1 -3 -3\nC 1 3 3\n2 0\nC 0 -2 -2\nC 0.5 2 2\n", "0:0+2/0 1:2+2/0",
             "C(-1,-3,3) C(1,3,-3) C(3.5,-2,2) C(4,2,-2)"},
@@ -102,16 +109,20 @@ static std::string atom(const char* name, double x, double y, double z, const ch
 TEST(Pdb, Dateien) {
   auto pdb = [](FILE* fp) { pdb_einlesen(fp); };
   pruefen(
-      {{atom("CL  ", 1, 1, 1, "CL") + atom("CA  ", 2, 2, 2, " C"), "0:0+2/0", "Cl(1,1,1) C(2,2,2)"},
+      {{atom("CL  ", 1, 1, 1, "CL") + atom("CA  ", 2, 2, 2, " C"), "0:0+2/1", "Cl(1,1,1) C(2,2,2)", "0-1:1",
+        erkannt(0, 1)},
        {"TER\n" + atom(" N  ", 1, 2, 3) + atom(" CA ", 2, 3, 4) + "TER\nTER\n" + atom(" O  ", 5, 6, 7) + "TER\nEND\n",
-        "0:0+2/0 1:2+1/0", "N(1,2,3) C(2,3,4) O(5,6,7)"},
+        "0:0+2/1 1:2+1/0", "N(1,2,3) C(2,3,4) O(5,6,7)", "0-1:1", erkannt(0, 1) + erkannt(1, 0)},
        // OXT, the terminal oxygen, is left out; ENDMDL ends the file
        {"REMARK a\n" + atom("FE  ", 1, 1, 1) + atom(" OXT", 2, 2, 2) + "ENDMDL\n" + atom(" C  ", 3, 3, 3), "0:0+1/0",
-        "E(1,1,1)", "", "unbekanntes Schluesselwort in pdb-Datei: \"REMARK a\"\nunbekanntes Atom 'E'\n"},
+        "E(1,1,1)", "",
+        "unbekanntes Schluesselwort in pdb-Datei: \"REMARK a\"\nunbekanntes Atom 'E'\n" + erkannt(0, 0)},
        {atom(" C  ", -100.123, -200.5, -300.25) + "ATOM      3  O   ALA A   1 4 5 6\n", "0:0+2/0",
-        "C(-100.123,-200.5,-300.25) O(4,5,6)"}},
+        "C(-100.123,-200.5,-300.25) O(4,5,6)", "", erkannt(0, 0)}},
       pdb);
-  EXPECT_EQ(lesen(mal(11, atom(" H  ", 0, 0, 0) + "TER\n"), pdb).meldung, "zu viele Molekuele, auf 10 begrenzt\n");
+  std::string zehn = "zu viele Molekuele, auf 10 begrenzt\n";
+  for (int m = 0; m < 10; m++) zehn += erkannt(m, 0);
+  EXPECT_EQ(lesen(mal(11, atom(" H  ", 0, 0, 0) + "TER\n"), pdb).meldung, zehn);
   EXPECT_EQ(anz_molek, 10);
 }
 
@@ -158,8 +169,9 @@ TEST(Sniff, Formate) {
   const std::string weg = "CONECT in pdb-Datei: 1 Verweise auf ungelesene Atome oder zwischen Molekuelen ignoriert\n";
   pruefen(
       {{"1\nH 0 0 1\n", "0:0+1/0", "H(0,0,-1)"},
-       {"1\nwater\nO 0 0 1\n", "0:0+1/0", "O(0,0,1)"},  // plain XYZ: z as in the file
-       {"2\nLattice=\"5 0 0\" Properties=species:S:1:pos:R:3\nO 0 0 1\nH 0 0 2 0.1\n", "0:0+2/0", "O(0,0,1) H(0,0,2)"},
+       {"1\nwater\nO 0 0 1\n", "0:0+1/0", "O(0,0,1)", "", erkannt(0, 0)},  // plain XYZ: z as in the file
+       {"2\nLattice=\"5 0 0\" Properties=species:S:1:pos:R:3\nO 0 0 1\nH 0 0 2 0.1\n", "0:0+2/1", "O(0,0,1) H(0,0,2)",
+        "0-1:1", erkannt(0, 1)},
        {"molekuele=1\n1 0\nC 0 0 0\n", "0:0+1/0", "C(0,0,-0)"},
        {"Titel\nmolekuele=1\n1 0\nC 0 0 0\n", "0:0+1/0", "C(0,0,-0)"},
        {"Ethen\n  Marvin  01010000002D\n\n  2  1\n   -0.6650    0.0000    0.0000 C\n    0.6650    0.0000    1.5000 C\n"
