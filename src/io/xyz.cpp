@@ -129,8 +129,8 @@ void platzieren(int nrstart) {
 
 // Reads one molecule block whose count line is in zeile; false when reading must stop.
 // A count line of the atom count alone is followed by plain XYZ's title line (empty, or no atom
-// line): then z stays as it stands and the bonds come from the distances. A comment or an atom line there go on as
-// structure text.
+// line): then z stays as it stands and the bonds come from the distances. A comment or an atom
+// line there go on as structure text.
 bool block_lesen(FILE* fp, char* zeile) {
   int atome = 0, bindungen = 0;
   const char* s = ganzzahl_lesen(zeile, &atome);
