@@ -81,7 +81,7 @@ Kettenende kette_lesen(FILE* fp, Molekuel& m, char* zeile, bool hat_zeile, Verwe
   while (m.natoms < m.maxatoms) {
     if (!hat_zeile && !getline(fp, zeile, ZEILENLAENGE)) return Kettenende::end;
     hat_zeile = false;
-    if (beginnt_mit(zeile, "ATOM") || beginnt_mit(zeile, "HETATM"))
+    if (atomsatz(zeile))
       pdb_atom(m, zeile, v);
     else if (beginnt_mit(zeile, "CONECT"))
       conect_lesen(zeile, v), v.conect_da = true;
@@ -139,15 +139,10 @@ void bindungen_anlegen(const Verweise& v) {
   if (ignoriert > 0)
     std::printf("CONECT in pdb-Datei: %d Verweise auf ungelesene Atome oder zwischen Molekuelen ignoriert\n",
                 ignoriert);
-  for (const auto& [paar, anzahl] : paare) {
-    if (anz_bonds == MAX_BONDS) {
-      std::printf("zu viele Bindungen, auf %d begrenzt\n", MAX_BONDS);
+  for (const auto& [paar, anzahl] : paare)
+    if (!bindung_anfuegen(paar.first, paar.second, std::min(3, std::max(anzahl[0], anzahl[1])),
+                          atomliste[paar.first].molekuelnr))
       return;
-    }
-    Bondlist b;
-    b.set(paar.first, paar.second, std::min(3, std::max(anzahl[0], anzahl[1])), atomliste[paar.first].molekuelnr);
-    bindung_anhaengen(b);
-  }
 }
 
 const char* const satznamen[] = {
@@ -158,6 +153,8 @@ const char* const satznamen[] = {
     "ANISOU", "TER",    "HETATM", "ENDMDL", "CONECT", "MASTER", "END"};
 
 }  // namespace
+
+bool atomsatz(const char* zeile) { return beginnt_mit(zeile, "ATOM") || beginnt_mit(zeile, "HETATM"); }
 
 bool pdb_satz(const char* zeile) {
   for (const char* name : satznamen) {

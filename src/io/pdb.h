@@ -8,5 +8,7 @@
 // from fp (the structure text reader hands over at its first ATOM or
 // HETATM line).
 void pdb_einlesen(FILE* fp, const char* erste_zeile = nullptr);
+// An atom record: ATOM or HETATM.
+bool atomsatz(const char* zeile);
 // A line that begins with a record name of the PDB format in columns 1-6 (HEADER, REMARK, ...).
 bool pdb_satz(const char* zeile);

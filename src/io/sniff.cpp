@@ -31,7 +31,6 @@ bool xyz_ohne_bindungen(char (*zeilen)[ZEILENLAENGE]) {
 
 // An ATOM or HETATM record anywhere in the file, read on from where the first lines ended.
 bool atomsatz_folgt(FILE* fp, char (*zeilen)[ZEILENLAENGE]) {
-  auto atomsatz = [](const char* zeile) { return beginnt_mit(zeile, "ATOM") || beginnt_mit(zeile, "HETATM"); };
   for (int i = 0; i < 4; i++)
     if (atomsatz(zeilen[i])) return true;
   char zeile[ZEILENLAENGE];

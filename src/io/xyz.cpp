@@ -21,7 +21,7 @@ Kopf kopf_lesen(FILE* fp, char* zeile, int* molekuele) {
   while (naechste_zeile(fp, zeile)) {
     const char* s = zeile + std::strspn(zeile, " ");
     if (std::isdigit(static_cast<unsigned char>(*s))) return Kopf::zaehlzeile;
-    if (beginnt_mit(s, "ATOM") || beginnt_mit(s, "HETATM")) return Kopf::pdb;
+    if (atomsatz(s)) return Kopf::pdb;
     if (beginnt_mit(s, "mol")) {
       myscanf(s + 3, molekuele);
       if (*molekuele < 1) {

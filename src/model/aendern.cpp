@@ -38,6 +38,17 @@ void bindung_anhaengen(const Bondlist& b) {
   molekuel[b.molekuelnr].nbonds++;
 }
 
+bool bindung_anfuegen(int a, int b, float c, int m) {
+  if (anz_bonds == MAX_BONDS) {
+    std::printf("zu viele Bindungen, auf %d begrenzt\n", MAX_BONDS);
+    return false;
+  }
+  Bondlist neu;
+  neu.set(a, b, c, m);
+  bindung_anhaengen(neu);
+  return true;
+}
+
 void bindung_loeschen(int i) {
   int m = bondliste[i].molekuelnr;
   if (m >= 0 && m < anz_molek) molekuel[m].nbonds--;

@@ -17,5 +17,8 @@ void atom_herausnehmen(int anr);
 int atom_einfuegen(int mnr, const char* name, Vektor3d p);
 // Appends bond b to its molecule; there must be room.
 void bindung_anhaengen(const Bondlist& b);
+// Appends a bond from a to b of order c to molecule m; false, with the message of a full bond
+// table, when there is no room (readers that add bonds stop there).
+bool bindung_anfuegen(int a, int b, float c, int m);
 // Removes bond i; the later bonds move down by one.
 void bindung_loeschen(int i);

@@ -410,13 +410,7 @@ int bindungen_erkennen(int mnr) {
   std::sort(reihe.begin(), reihe.end(), [&](int x, int y) { return enden(x) < enden(y); });
   int neu = 0;
   for (int k : reihe) {
-    if (anz_bonds == MAX_BONDS) {
-      std::printf("zu viele Bindungen, auf %d begrenzt\n", MAX_BONDS);
-      break;
-    }
-    Bondlist b;
-    b.set(enden(k).first, enden(k).second, g.ordnung(k), mnr);
-    bindung_anhaengen(b);
+    if (!bindung_anfuegen(enden(k).first, enden(k).second, g.ordnung(k), mnr)) break;
     neu++;
   }
   std::printf("Molekuel %d: %d Bindung%s aus den Abstaenden erkannt\n", mnr, neu, neu == 1 ? "" : "en");
