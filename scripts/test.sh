@@ -13,7 +13,10 @@ scripts/build.sh build -DQUIL_WERROR=ON
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 scripts/build.sh build-san -DCMAKE_CXX_COMPILER=clang++ -DQUIL_SANITIZE=ON -DQUIL_WERROR=ON
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+# Without intercept_tls_get_addr=0 the runtime of clang 14 takes a heap block that happens to start
+# at a certain page offset for an old glibc's dynamic TLS header, and LeakSanitizer's tracer dies at
+# exit ("Tracer caught signal 11") after a run with no fault, depending only on the heap's layout.
+ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-san --output-on-failure -j "$jobs"
 
 scripts/build.sh build-tsan -DCMAKE_CXX_COMPILER=clang++ -DQUIL_TSAN=ON -DQUIL_WERROR=ON
